@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what the two builds and their tests need on Debian 12, then fetches the standard MIB
+# modules. A warm machine passes straight through: nothing is installed when dpkg already has it.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+
+packages=(
+  # Linux build and the Motif half under Xvfb
+  build-essential cmake libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libmotif-dev mwm libxt-dev libxmu-dev libxtst-dev libx11-dev
+  xvfb x11-apps x11-utils x11-common xdotool imagemagick
+  # MIB compiler and the libFuzzer build
+  libsnmp-dev libsnmp-base clang libclang-rt-14-dev
+  # Windows build and the native half under Wine
+  wine64 g++-mingw-w64-x86-64-posix mingw-w64-tools
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+
+# npm comes with Node.js on these machines; Debian's npm package only when neither is there.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "cvgui setup: as root, run: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "cvgui setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+"$here/fetch-mibs.sh"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# xsession.sh COMMAND [ARGS...]
+# Runs COMMAND on a private Xvfb display with mwm as its window manager and returns its status.
+# Screen 0 is 24-bit TrueColor; screen 1 is 8-bit PseudoColor, for colormap work.
+set -uo pipefail
+
+tmp=$(mktemp -d)
+cleanup() {
+  # mwm can hang in its SIGTERM handler while the server goes away: no handler for KILL.
+  [ -n "${wm_pid:-}" ] && kill -KILL "$wm_pid" 2>/dev/null
+  [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+mkfifo "$tmp/fd"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -screen 1 800x600x8 \
+  3>"$tmp/fd" </dev/null >"$tmp/xvfb.log" 2>&1 &
+x_pid=$!
+read -r -t 20 num <"$tmp/fd" || { echo "xsession: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$num"
+
+mwm </dev/null >"$tmp/mwm.log" 2>&1 &
+wm_pid=$!
+# mwm announces itself with _MOTIF_WM_INFO on the root window once it manages the screen.
+for _ in $(seq 1 200); do
+  xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q '= 0x' && break
+  sleep 0.05
+done
+xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q '= 0x' || { echo "xsession: mwm did not start" >&2; exit 1; }
+
+"$@"
