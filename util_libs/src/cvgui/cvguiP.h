@@ -1,0 +1,17 @@
+/* Internal declarations shared by the Motif half's source files. */
+#ifndef CVGUIP_H
+#define CVGUIP_H
+
+#include "cvgui.h"
+#include "utilLibsMsg.h"
+
+/* Appends one resource to the staged argument list (the XtSetArg idiom). */
+#define CVGUI_STAGE(name, value) (XtSetArg(widgetArgs[widgetArgCnt], (name), (XtArgVal)(value)), widgetArgCnt++)
+
+/* Sets the label text after creation unless a resource file already gave the widget a label. */
+void cvguiApplyLabelRule(Widget w, const char *label);
+
+/* Registers a new widget for context help (the builders' shared last step). */
+Widget cvguiFinish(Widget w, bool help);
+
+#endif
