@@ -1,0 +1,510 @@
+// The loaded MIB: which file, loading and reloading it, and the questions callers ask of it.
+#include "cvmibdb.h"
+#include "cvsnmp.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <unordered_map>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+CVmibNode *Mib = nullptr;
+
+namespace {
+
+struct Stamp {
+    long long mtime = 0;
+    long long mtimeNs = 0;
+    long long size = -1;
+    unsigned long long inode = 0;
+    bool operator==(const Stamp &o) const
+    {
+        return mtime == o.mtime && mtimeNs == o.mtimeNs && size == o.size && inode == o.inode;
+    }
+};
+
+bool stampOf(const std::string &path, Stamp &s)
+{
+#ifdef _WIN32
+    struct _stat64 st;
+    if (_stat64(path.c_str(), &st) != 0) {
+        return false;
+    }
+    s.mtimeNs = 0;
+#else
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        return false;
+    }
+    s.mtimeNs = st.st_mtim.tv_nsec;
+#endif
+    s.mtime = st.st_mtime;
+    s.size = st.st_size;
+    s.inode = st.st_ino;
+    return true;
+}
+
+struct Loaded {
+    std::unique_ptr<cvmib::Database> db;
+    // Databases replaced by a reload: callers may still hold their nodes and texts.
+    std::vector<std::unique_ptr<cvmib::Database>> retired;
+    std::string path;
+    Stamp stamp;
+    std::string error;
+    // Descriptor look-up, built on the first relative name.
+    std::unordered_multimap<std::string, CVmibNode *> labels;
+    bool labelsBuilt = false;
+};
+
+Loaded &loaded()
+{
+    static Loaded state;
+    return state;
+}
+
+// Where the library itself lives: the default database is installed beside it.
+std::string libraryDirectory()
+{
+#ifdef _WIN32
+    HMODULE self = nullptr;
+    char path[MAX_PATH];
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCSTR>(&libraryDirectory), &self)) {
+        return ".";
+    }
+    DWORD n = GetModuleFileNameA(self, path, sizeof path);
+    std::string file(path, n < sizeof path ? n : 0);
+#else
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void *>(&libraryDirectory), &info) == 0 || info.dli_fname == nullptr) {
+        return ".";
+    }
+    std::string file = info.dli_fname;
+#endif
+    size_t slash = file.find_last_of("/\\");
+    return slash == std::string::npos ? "." : file.substr(0, slash);
+}
+
+std::string defaultFilename()
+{
+#ifdef _WIN32
+    const char sep = '\\';
+#else
+    const char sep = '/';
+#endif
+    std::string beside = libraryDirectory() + sep + ".." + sep + "share" + sep + "cvgui" + sep + "mib.db";
+    struct stat st;
+    if (stat(beside.c_str(), &st) == 0) {
+        return beside;
+    }
+#ifdef CVSNMP_INSTALLED_MIBDB
+    return CVSNMP_INSTALLED_MIBDB;
+#else
+    return beside;
+#endif
+}
+
+void buildLabels(Loaded &state)
+{
+    state.labels.clear();
+    if (state.db) {
+        CVmibNode *nodes = state.db->nodes();
+        state.labels.reserve(state.db->nodeCount());
+        // Reverse insertion keeps the first node in file (pre-)order first among equals.
+        for (size_t i = state.db->nodeCount(); i-- > 0;) {
+            state.labels.emplace(nodes[i].label, &nodes[i]);
+        }
+    }
+    state.labelsBuilt = true;
+}
+
+CVmibNode *findLabel(const std::string &label, const std::string &module)
+{
+    Loaded &state = loaded();
+    if (!state.labelsBuilt) {
+        buildLabels(state);
+    }
+    auto range = state.labels.equal_range(label);
+    CVmibNode *best = nullptr;
+    size_t bestIndex = SIZE_MAX;
+    CVmibNode *base = state.db ? state.db->nodes() : nullptr;
+    for (auto it = range.first; it != range.second; ++it) {
+        CVmibNode *n = it->second;
+        if (!module.empty() && (n->module == nullptr || module != n->module)) {
+            continue;
+        }
+        size_t index = static_cast<size_t>(n - base);
+        if (index < bestIndex) {
+            best = n;
+            bestIndex = index;
+        }
+    }
+    return best;
+}
+
+bool parseNumber(const char *begin, const char *end, CVmibOid &value)
+{
+    if (begin == end || end - begin > 10) {
+        return false;
+    }
+    unsigned long long v = 0;
+    for (const char *c = begin; c != end; ++c) {
+        if (*c < '0' || *c > '9') {
+            return false;
+        }
+        v = v * 10 + static_cast<unsigned>(*c - '0');
+    }
+    if (v > 0xffffffffull) {
+        return false;
+    }
+    value = static_cast<CVmibOid>(v);
+    return true;
+}
+
+CVmibNode *childBySubid(CVmibNode *first, CVmibOid subid)
+{
+    for (CVmibNode *n = first; n != nullptr && n->subid <= subid; n = n->next) {
+        if (n->subid == subid) {
+            return n;
+        }
+    }
+    return nullptr;
+}
+
+CVmibNode *childByLabel(CVmibNode *first, const char *begin, const char *end)
+{
+    size_t length = static_cast<size_t>(end - begin);
+    for (CVmibNode *n = first; n != nullptr; n = n->next) {
+        if (std::strncmp(n->label, begin, length) == 0 && n->label[length] == '\0') {
+            return n;
+        }
+    }
+    return nullptr;
+}
+
+void pathOf(CVmibNode *node, CVmibOid *oid, int &count)
+{
+    CVmibOid reversed[CVMIB_MAX_OID];
+    int n = 0;
+    for (; node != nullptr && n < CVMIB_MAX_OID; node = node->parent) {
+        reversed[n++] = node->subid;
+    }
+    for (int i = 0; i < n; ++i) {
+        oid[i] = reversed[n - 1 - i];
+    }
+    count = n;
+}
+
+// Reads a dotted name into at most `room` sub-identifiers; also gives the deepest tree node
+// reached and how many sub-identifiers lie beyond it.
+bool readName(const char *name, CVmibOid *oid, int room, int &count, CVmibNode **deepest, int *beyond)
+{
+    count = 0;
+    if (deepest) {
+        *deepest = nullptr;
+    }
+    if (name == nullptr || *name == '\0' || room <= 0) {
+        return false;
+    }
+    room = std::min(room, CVMIB_MAX_OID);
+    const char *p = name;
+    CVmibNode *node = nullptr;       // last matched node
+    CVmibNode *level = Mib;          // candidates for the next component
+    bool inTree = true;
+    int extra = 0;
+
+    if (*p == '.') {
+        ++p;
+    } else if (!(*p >= '0' && *p <= '9')) {
+        // A descriptor somewhere in the MIB, maybe qualified by its module.
+        std::string module;
+        const char *colons = std::strstr(p, "::");
+        if (colons != nullptr) {
+            module.assign(p, colons);
+            p = colons + 2;
+        }
+        const char *end = std::strchr(p, '.');
+        if (end == nullptr) {
+            end = p + std::strlen(p);
+        }
+        node = findLabel(std::string(p, end), module);
+        if (node == nullptr) {
+            return false;
+        }
+        pathOf(node, oid, count);
+        if (count > room) {
+            return false;
+        }
+        level = node->child;
+        p = *end == '.' ? end + 1 : end;
+        if (*end == '\0') {
+            if (deepest) {
+                *deepest = node;
+            }
+            if (beyond) {
+                *beyond = 0;
+            }
+            return true;
+        }
+    }
+
+    for (;;) {
+        const char *end = p;
+        while (*end != '\0' && *end != '.') {
+            ++end;
+        }
+        if (end == p || count >= room) {
+            return false; // empty component or too long
+        }
+        CVmibOid subid;
+        if (parseNumber(p, end, subid)) {
+            CVmibNode *next = inTree ? childBySubid(level, subid) : nullptr;
+            if (next != nullptr) {
+                node = next;
+                level = next->child;
+            } else {
+                inTree = false;
+                ++extra;
+            }
+        } else {
+            CVmibNode *next = inTree ? childByLabel(level, p, end) : nullptr;
+            if (next == nullptr) {
+                return false;
+            }
+            node = next;
+            level = next->child;
+            subid = next->subid;
+        }
+        oid[count++] = subid;
+        if (*end == '\0') {
+            break;
+        }
+        p = end + 1;
+    }
+    if (deepest) {
+        *deepest = node;
+    }
+    if (beyond) {
+        *beyond = extra;
+    }
+    return true;
+}
+
+bool isLeafObject(const CVmibNode *node)
+{
+    return node->child == nullptr && node->type != CVMIB_T_NONE;
+}
+
+// The node a name stands for: the node itself, or the object an instance name belongs to.
+CVmibNode *objectOf(const char *name, bool allowInstance)
+{
+    CVmibOid oid[CVMIB_MAX_OID];
+    int count;
+    CVmibNode *node;
+    int beyond;
+    if (!readName(name, oid, CVMIB_MAX_OID, count, &node, &beyond) || node == nullptr) {
+        return nullptr;
+    }
+    if (beyond == 0) {
+        return node;
+    }
+    return allowInstance && isLeafObject(node) ? node : nullptr;
+}
+
+void appendNumber(std::string &out, CVmibOid v)
+{
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    out.push_back('.');
+    while (n > 0) {
+        out.push_back(digits[--n]);
+    }
+}
+
+} // namespace
+
+extern "C" const char *CVmib_get_mib_filename(void)
+{
+    static std::string name;
+    const char *env = std::getenv("CVMIBFILE");
+    name = env != nullptr && *env != '\0' ? env : defaultFilename();
+    return name.c_str();
+}
+
+extern "C" int CVmib_load_mib(void)
+{
+    Loaded &state = loaded();
+    std::string path = CVmib_get_mib_filename();
+    Stamp stamp;
+    bool present = stampOf(path, stamp);
+    if (state.db && path == state.path && present && stamp == state.stamp) {
+        return 0;
+    }
+    int code = 0;
+    std::unique_ptr<cvmib::Database> db = cvmib::Database::loadFile(path, &code, &state.error);
+    if (!db) {
+        return code;
+    }
+    if (state.db) {
+        state.retired.push_back(std::move(state.db));
+    }
+    state.db = std::move(db);
+    state.path = path;
+    state.stamp = stamp;
+    state.error.clear();
+    state.labels.clear();
+    state.labelsBuilt = false;
+    Mib = state.db->root();
+    return 0;
+}
+
+extern "C" const char *CVmib_load_error(void)
+{
+    return loaded().error.c_str();
+}
+
+extern "C" int CVmib_read_objid(const char *name, CVmibOid *oid, int *count)
+{
+    if (oid == nullptr || count == nullptr) {
+        return -1;
+    }
+    int n;
+    if (!readName(name, oid, *count, n, nullptr, nullptr)) {
+        return -1;
+    }
+    *count = n;
+    return 0;
+}
+
+extern "C" const char *CVmib_get_objid_name(const CVmibOid *oid, int count)
+{
+    static std::string text;
+    text.clear();
+    CVmibNode *level = Mib;
+    for (int i = 0; oid != nullptr && i < count && i < CVMIB_MAX_OID; ++i) {
+        CVmibNode *node = childBySubid(level, oid[i]);
+        if (node != nullptr) {
+            text.push_back('.');
+            text.append(node->label);
+            level = node->child;
+        } else {
+            appendNumber(text, oid[i]);
+            level = nullptr;
+        }
+    }
+    return text.c_str();
+}
+
+extern "C" const char *CVmibGetNumericObjidStr(const CVmibOid *oid, int count)
+{
+    static std::string text;
+    text.clear();
+    for (int i = 0; oid != nullptr && i < count && i < CVMIB_MAX_OID; ++i) {
+        appendNumber(text, oid[i]);
+    }
+    return text.c_str();
+}
+
+extern "C" const char *CVmib_get_loaded_path(const char *name)
+{
+    static std::string text;
+    CVmibOid oid[CVMIB_MAX_OID];
+    int count = CVMIB_MAX_OID;
+    if (name != nullptr && CVmib_read_objid(name, oid, &count) == 0) {
+        text = CVmib_get_objid_name(oid, count);
+    } else {
+        text = name != nullptr ? name : "";
+    }
+    return text.c_str();
+}
+
+extern "C" CVmibNode *CVmib_getTreeByObjId(const CVmibOid *oid, int count, CVmibNode *root)
+{
+    if (oid == nullptr || count <= 0 || root == nullptr) {
+        return nullptr;
+    }
+    CVmibNode *level = root;
+    CVmibNode *node = nullptr;
+    for (int i = 0; i < count; ++i) {
+        CVmibNode *next = childBySubid(level, oid[i]);
+        if (next == nullptr) {
+            return node != nullptr && isLeafObject(node) ? node : nullptr;
+        }
+        node = next;
+        level = next->child;
+    }
+    return node;
+}
+
+extern "C" int CVmib_get_children(const char *name, CVmibChildFunction childFunction,
+                                  CVmibMessageFunction messageFunction, int flags)
+{
+    CVmibNode *node = objectOf(name, false);
+    if (node == nullptr) {
+        if (messageFunction != nullptr) {
+            messageFunction(Mib == nullptr ? "no MIB is loaded, cannot list %s"
+                                           : "%s is not an object of the loaded MIB",
+                            name != nullptr ? name : "");
+        }
+        return -1;
+    }
+    if (childFunction == nullptr) {
+        return 0;
+    }
+    if (flags & CVMIB_CHILDREN_SORTED) {
+        std::vector<const char *> labels;
+        for (CVmibNode *c = node->child; c != nullptr; c = c->next) {
+            labels.push_back(c->label);
+        }
+        std::sort(labels.begin(), labels.end(),
+                  [](const char *a, const char *b) { return std::strcmp(a, b) < 0; });
+        for (const char *label : labels) {
+            if (childFunction(label) != 0) {
+                break;
+            }
+        }
+        return 0;
+    }
+    for (CVmibNode *c = node->child; c != nullptr; c = c->next) {
+        if (childFunction(c->label) != 0) {
+            break;
+        }
+    }
+    return 0;
+}
+
+extern "C" int CVmib_has_children(const char *name)
+{
+    CVmibNode *node = objectOf(name, false);
+    return node != nullptr && node->child != nullptr;
+}
+
+extern "C" int CVmib_is_int(const char *name)
+{
+    CVmibNode *node = objectOf(name, true);
+    if (node == nullptr) {
+        return 0;
+    }
+    switch (node->type) {
+    case CVMIB_T_INTEGER:
+    case CVMIB_T_COUNTER:
+    case CVMIB_T_GAUGE:
+    case CVMIB_T_TIMETICKS:
+    case CVMIB_T_COUNTER64:
+    case CVMIB_T_UNSIGNED32:
+        return 1;
+    default:
+        return 0;
+    }
+}

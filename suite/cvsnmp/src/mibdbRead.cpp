@@ -1,0 +1,460 @@
+// Loading the compiled MIB database. Everything read from the file is checked before it is
+// used: a truncated, damaged or hostile file gives an error naming what is wrong, never a read
+// outside the image and never a tree that loops.
+#include "cvmibdb.h"
+#include "mibdbFormat.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace cvmib {
+
+namespace {
+
+struct CrcTables {
+    uint32_t t[8][256];
+    CrcTables()
+    {
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k) {
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            }
+            t[0][i] = c;
+        }
+        for (uint32_t i = 0; i < 256; ++i) {
+            for (int s = 1; s < 8; ++s) {
+                t[s][i] = (t[s - 1][i] >> 8) ^ t[0][t[s - 1][i] & 0xff];
+            }
+        }
+    }
+};
+
+const CrcTables &crcTables()
+{
+    static const CrcTables tables;
+    return tables;
+}
+
+} // namespace
+
+// Slicing by eight: the checksum of a large database costs a few milliseconds, not tens.
+uint32_t crc32(const void *data, size_t size, uint32_t crc)
+{
+    const CrcTables &tb = crcTables();
+    const unsigned char *p = static_cast<const unsigned char *>(data);
+    crc = ~crc;
+    while (size >= 8) {
+        uint32_t lo = get32(p) ^ crc;
+        uint32_t hi = get32(p + 4);
+        crc = tb.t[7][lo & 0xff] ^ tb.t[6][(lo >> 8) & 0xff] ^ tb.t[5][(lo >> 16) & 0xff] ^
+              tb.t[4][lo >> 24] ^ tb.t[3][hi & 0xff] ^ tb.t[2][(hi >> 8) & 0xff] ^
+              tb.t[1][(hi >> 16) & 0xff] ^ tb.t[0][hi >> 24];
+        p += 8;
+        size -= 8;
+    }
+    while (size-- > 0) {
+        crc = tb.t[0][(crc ^ *p++) & 0xff] ^ (crc >> 8);
+    }
+    return ~crc;
+}
+
+namespace {
+
+struct Section {
+    uint32_t offset;
+    uint32_t count;
+    uint16_t recordSize;
+};
+
+class Loader {
+public:
+    Loader(const std::string &image, int *code, std::string *error)
+        : p_(reinterpret_cast<const unsigned char *>(image.data())), size_(image.size()),
+          code_(code), error_(error)
+    {
+    }
+
+    bool fail(int code, const std::string &text)
+    {
+        *code_ = code;
+        *error_ = text;
+        return false;
+    }
+
+    bool header(Section &nodes, Section &enums, Section &names, Section &modules)
+    {
+        if (size_ == 0) {
+            return fail(CVMIB_E_FORMAT, "empty file, not a MIB database");
+        }
+        if (size_ < sizeof kMagic || std::memcmp(p_, kMagic, sizeof kMagic) != 0) {
+            return fail(CVMIB_E_FORMAT, "not a MIB database (no database signature)");
+        }
+        if (size_ < kHeaderSize) {
+            return fail(CVMIB_E_TRUNCATED, "truncated: " + std::to_string(size_) + " bytes, " +
+                                               "less than the " + std::to_string(kHeaderSize) +
+                                               "-byte header");
+        }
+        uint16_t major = get16(p_ + 8), minor = get16(p_ + 10);
+        if (major != kMajorVersion) {
+            return fail(CVMIB_E_VERSION, "database version " + std::to_string(major) + "." +
+                                             std::to_string(minor) + "; this library reads " +
+                                             std::to_string(kMajorVersion) + ".x");
+        }
+        uint32_t headerSize = get32(p_ + 12);
+        uint64_t fileSize = get64(p_ + 16);
+        if (fileSize != size_) {
+            if (fileSize > size_) {
+                return fail(CVMIB_E_TRUNCATED, "truncated: the header gives " +
+                                                   std::to_string(fileSize) + " bytes, the file has " +
+                                                   std::to_string(size_));
+            }
+            return fail(CVMIB_E_CORRUPT, "the header gives " + std::to_string(fileSize) +
+                                             " bytes, the file has " + std::to_string(size_));
+        }
+        if (headerSize < kHeaderSize || headerSize > size_) {
+            return fail(CVMIB_E_CORRUPT, "bad header size " + std::to_string(headerSize));
+        }
+        if (crc32(p_ + headerSize, size_ - headerSize) != get32(p_ + kChecksumOffset)) {
+            return fail(CVMIB_E_CORRUPT, "checksum mismatch: the file is damaged");
+        }
+        const uint16_t minimum[4] = {kNodeRecordSize, kEnumRecordSize, kNameRecordSize,
+                                     kModuleRecordSize};
+        Section *sections[4] = {&nodes, &enums, &names, &modules};
+        const char *what[4] = {"node", "enum", "name", "module"};
+        for (int i = 0; i < 4; ++i) {
+            Section &s = *sections[i];
+            s.recordSize = get16(p_ + 28 + 2 * i);
+            s.offset = get32(p_ + 36 + 8 * i);
+            s.count = get32(p_ + 40 + 8 * i);
+            if (s.recordSize < minimum[i]) {
+                return fail(CVMIB_E_CORRUPT, std::string(what[i]) + " records of " +
+                                                 std::to_string(s.recordSize) + " bytes are too short");
+            }
+            if (!inside(s.offset, uint64_t(s.count) * s.recordSize, headerSize)) {
+                return fail(CVMIB_E_CORRUPT, std::string(what[i]) + " section (" +
+                                                 std::to_string(s.count) + " records at " +
+                                                 std::to_string(s.offset) + ") lies outside the file");
+            }
+        }
+        strOffset_ = get32(p_ + 68);
+        strSize_ = get32(p_ + 72);
+        if (!inside(strOffset_, strSize_, headerSize)) {
+            return fail(CVMIB_E_CORRUPT, "strings section lies outside the file");
+        }
+        if (strSize_ > 0 && p_[strOffset_ + strSize_ - 1] != '\0') {
+            return fail(CVMIB_E_CORRUPT, "strings section is not terminated");
+        }
+        return true;
+    }
+
+    // A text field: none, or an offset into the strings section (which ends with a NUL, so
+    // every offset inside it starts a terminated text).
+    bool text(uint32_t ref, const char **out, const char *field, size_t node)
+    {
+        if (ref == kNone) {
+            *out = nullptr;
+            return true;
+        }
+        if (ref >= strSize_) {
+            return fail(CVMIB_E_CORRUPT, "record " + std::to_string(node) + ": " + field +
+                                             " text offset " + std::to_string(ref) +
+                                             " is outside the strings section");
+        }
+        *out = reinterpret_cast<const char *>(p_ + strOffset_ + ref);
+        return true;
+    }
+
+    // A run of bytes inside the strings section.
+    bool span(uint32_t ref, uint32_t length) const
+    {
+        return ref < strSize_ && length <= strSize_ - ref;
+    }
+
+    const unsigned char *record(const Section &s, size_t i) const
+    {
+        return p_ + s.offset + i * s.recordSize;
+    }
+
+private:
+    bool inside(uint64_t offset, uint64_t length, uint64_t headerSize) const
+    {
+        return length == 0 || (offset >= headerSize && offset <= size_ && length <= size_ - offset);
+    }
+
+    const unsigned char *p_;
+    size_t size_;
+    int *code_;
+    std::string *error_;
+    uint32_t strOffset_ = 0;
+    uint32_t strSize_ = 0;
+};
+
+bool validLabel(const char *label, CVmibOid subid)
+{
+    if (*label == '\0') {
+        return false;
+    }
+    bool digits = true;
+    for (const char *c = label; *c != '\0'; ++c) {
+        unsigned char ch = static_cast<unsigned char>(*c);
+        bool digit = ch >= '0' && ch <= '9';
+        bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+        if (!digit && !letter && ch != '-' && ch != '_') {
+            return false;
+        }
+        digits = digits && digit;
+    }
+    // A numeric label must read as the node's own number, or names would resolve two ways.
+    return !digits || std::strtoul(label, nullptr, 10) == subid;
+}
+
+// Checks that a node's run of list records continues exactly where the previous node's ended.
+bool takeRun(uint32_t first, uint32_t count, uint32_t &cursor, uint32_t total)
+{
+    if (first != cursor || count > total - cursor) {
+        return false;
+    }
+    cursor += count;
+    return true;
+}
+
+} // namespace
+
+Database::~Database()
+{
+    delete[] nodes_;
+    delete[] enums_;
+    delete[] names_;
+}
+
+std::unique_ptr<Database> Database::load(std::string image, int *code, std::string *error)
+{
+    std::unique_ptr<Database> db(new (std::nothrow) Database);
+    if (!db) {
+        *code = CVMIB_E_NOMEM;
+        *error = "out of memory";
+        return nullptr;
+    }
+    db->image_ = std::move(image); // texts point into this copy from here on
+    Loader in(db->image_, code, error);
+    Section nodes, enums, names, modules;
+    if (!in.header(nodes, enums, names, modules)) {
+        return nullptr;
+    }
+
+    db->nodes_ = new (std::nothrow) CVmibNode[nodes.count ? nodes.count : 1]();
+    db->enums_ = new (std::nothrow) CVmibEnum[enums.count ? enums.count : 1]();
+    db->names_ = new (std::nothrow) CVmibName[names.count ? names.count : 1]();
+    std::vector<CVmibNode *> lastChild;
+    bool allocated = db->nodes_ != nullptr && db->enums_ != nullptr && db->names_ != nullptr;
+    try {
+        lastChild.assign(size_t(nodes.count) + 1, nullptr);
+        db->modules_.resize(modules.count);
+    } catch (const std::bad_alloc &) {
+        allocated = false;
+    }
+    if (!allocated) {
+        *code = CVMIB_E_NOMEM;
+        *error = "out of memory for " + std::to_string(nodes.count) + " nodes";
+        return nullptr;
+    }
+
+    for (uint32_t i = 0; i < modules.count; ++i) {
+        const unsigned char *r = in.record(modules, i);
+        Module &m = db->modules_[i];
+        const char *source = nullptr;
+        uint32_t sourceRef = get32(r + 12), sourceSize = get32(r + 16);
+        if (!in.text(get32(r), &m.name, "module name", i) || !in.text(get32(r + 4), &m.file, "file", i) ||
+            !in.text(sourceRef, &source, "source", i)) {
+            return nullptr;
+        }
+        if (m.name == nullptr || *m.name == '\0') {
+            in.fail(CVMIB_E_CORRUPT, "module " + std::to_string(i) + " has no name");
+            return nullptr;
+        }
+        if (source != nullptr && !in.span(sourceRef, sourceSize)) {
+            in.fail(CVMIB_E_CORRUPT, std::string("module ") + m.name + ": source size " +
+                                         std::to_string(sourceSize) + " runs past its text");
+            return nullptr;
+        }
+        if (get32(r + 8) & ~kModuleAdded) {
+            in.fail(CVMIB_E_CORRUPT, std::string("module ") + m.name + ": unknown flags");
+            return nullptr;
+        }
+        m.added = (get32(r + 8) & kModuleAdded) != 0;
+        m.source = source;
+        m.sourceSize = source != nullptr ? sourceSize : 0;
+        m.nodeCount = 0;
+    }
+
+    for (uint32_t i = 0; i < enums.count; ++i) {
+        const unsigned char *r = in.record(enums, i);
+        CVmibEnum &e = db->enums_[i];
+        e.number = static_cast<int32_t>(get32(r));
+        if (!in.text(get32(r + 4), &e.name, "enum name", i)) {
+            return nullptr;
+        }
+        if (e.name == nullptr) {
+            in.fail(CVMIB_E_CORRUPT, "enum " + std::to_string(i) + " has no name");
+            return nullptr;
+        }
+    }
+    for (uint32_t i = 0; i < names.count; ++i) {
+        const unsigned char *r = in.record(names, i);
+        CVmibName &n = db->names_[i];
+        uint32_t flags = get32(r + 4);
+        if (!in.text(get32(r), &n.name, "list name", i)) {
+            return nullptr;
+        }
+        if (n.name == nullptr || *n.name == '\0' || (flags & ~kNameImplied)) {
+            in.fail(CVMIB_E_CORRUPT, "list element " + std::to_string(i) + " is malformed");
+            return nullptr;
+        }
+        n.implied = (flags & kNameImplied) != 0;
+    }
+
+    uint32_t enumCursor = 0, nameCursor = 0;
+    for (uint32_t i = 0; i < nodes.count; ++i) {
+        const unsigned char *r = in.record(nodes, i);
+        CVmibNode &node = db->nodes_[i];
+        auto bad = [&](const std::string &what) {
+            in.fail(CVMIB_E_CORRUPT, "node " + std::to_string(i) +
+                                         (node.label ? std::string(" (") + node.label + ")" : "") +
+                                         ": " + what);
+            return nullptr;
+        };
+        uint32_t parent = get32(r);
+        node.subid = get32(r + 4);
+        if (!in.text(get32(r + 8), &node.label, "label", i) ||
+            !in.text(get32(r + 24), &node.typeName, "type name", i) ||
+            !in.text(get32(r + 28), &node.description, "description", i) ||
+            !in.text(get32(r + 32), &node.units, "units", i) ||
+            !in.text(get32(r + 36), &node.typeSuffix, "type suffix", i)) {
+            return nullptr;
+        }
+        if (node.label == nullptr || !validLabel(node.label, node.subid)) {
+            return bad("missing or malformed label");
+        }
+        node.type = static_cast<int32_t>(get32(r + 12));
+        node.access = static_cast<int32_t>(get32(r + 16));
+        node.status = static_cast<int32_t>(get32(r + 20));
+        if (node.type < CVMIB_T_NONE || node.type > CVMIB_T_LAST) {
+            return bad("type code " + std::to_string(node.type) + " out of range");
+        }
+        if (node.access < CVMIB_A_NONE || node.access > CVMIB_A_NOTIFY) {
+            return bad("access code " + std::to_string(node.access) + " out of range");
+        }
+        if (node.status < CVMIB_S_NONE || node.status > CVMIB_S_OPTIONAL) {
+            return bad("status " + std::to_string(node.status) + " out of range");
+        }
+
+        // Parents come first, so links built here can never form a loop.
+        CVmibNode *up = nullptr;
+        size_t slot = nodes.count; // the top level
+        if (parent != kNone) {
+            if (parent >= i) {
+                return bad("its parent " + std::to_string(parent) + " does not come before it");
+            }
+            up = &db->nodes_[parent];
+            slot = parent;
+        }
+        CVmibNode *previous = lastChild[slot];
+        if (previous != nullptr && previous->subid >= node.subid) {
+            return bad("sub-identifier " + std::to_string(node.subid) +
+                       " does not follow its sibling's " + std::to_string(previous->subid));
+        }
+        node.parent = up;
+        if (previous != nullptr) {
+            previous->next = &node;
+        } else if (up != nullptr) {
+            up->child = &node;
+        }
+        lastChild[slot] = &node;
+
+        uint32_t enumFirst = get32(r + 40), enumCount = get32(r + 44);
+        if (!takeRun(enumFirst, enumCount, enumCursor, enums.count)) {
+            return bad("enumeration records out of sequence");
+        }
+        for (uint32_t k = 0; k < enumCount; ++k) {
+            db->enums_[enumFirst + k].next = k + 1 < enumCount ? &db->enums_[enumFirst + k + 1] : nullptr;
+        }
+        node.enums = enumCount ? &db->enums_[enumFirst] : nullptr;
+
+        CVmibName **lists[2] = {&node.indexes, &node.objects};
+        for (int l = 0; l < 2; ++l) {
+            uint32_t first = get32(r + 48 + 8 * l), count = get32(r + 52 + 8 * l);
+            if (!takeRun(first, count, nameCursor, names.count)) {
+                return bad("INDEX or OBJECTS records out of sequence");
+            }
+            for (uint32_t k = 0; k < count; ++k) {
+                db->names_[first + k].next = &db->names_[first + (k + 1) % count];
+            }
+            *lists[l] = count ? &db->names_[first] : nullptr;
+        }
+
+        uint32_t module = get32(r + 64);
+        if (module != kNone) {
+            if (module >= modules.count) {
+                return bad("module index " + std::to_string(module) + " out of range");
+            }
+            node.module = db->modules_[module].name;
+            ++db->modules_[module].nodeCount;
+        }
+    }
+    if (enumCursor != enums.count || nameCursor != names.count) {
+        in.fail(CVMIB_E_CORRUPT, "list records left over after the last node");
+        return nullptr;
+    }
+    db->nodeCount_ = nodes.count;
+    return db;
+}
+
+bool readFile(const std::string &path, std::string &data, std::string *error)
+{
+    FILE *f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        if (error != nullptr) {
+            *error = path + ": " + std::strerror(errno);
+        }
+        return false;
+    }
+    data.clear();
+    char buffer[1 << 16];
+    size_t n;
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        long size = std::ftell(f);
+        if (size > 0) {
+            data.reserve(static_cast<size_t>(size));
+        }
+        std::fseek(f, 0, SEEK_SET);
+    }
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        data.append(buffer, n);
+    }
+    bool ok = !std::ferror(f);
+    int savedErrno = errno;
+    std::fclose(f);
+    if (!ok && error != nullptr) {
+        *error = path + ": " + std::strerror(savedErrno);
+    }
+    return ok;
+}
+
+std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code, std::string *error)
+{
+    std::string image;
+    if (!readFile(path, image, error)) {
+        *code = CVMIB_E_OPEN;
+        return nullptr;
+    }
+    std::unique_ptr<Database> db = load(std::move(image), code, error);
+    if (!db) {
+        *error = path + ": " + *error;
+    }
+    return db;
+}
+
+} // namespace cvmib

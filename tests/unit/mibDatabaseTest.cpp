@@ -1,0 +1,391 @@
+// The compiled MIB database file: what is written comes back field for field, and a file that
+// is truncated, damaged or forged is refused with an error that says what is wrong.
+#include "cvmibdb.h"
+#include "mibTestTree.h"
+
+#include <cstring>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+using cvmib::Database;
+
+std::unique_ptr<Database> loadImage(const std::string &image, int *code = nullptr,
+                                    std::string *error = nullptr)
+{
+    int c = 0;
+    std::string e;
+    auto db = Database::load(image, &c, &e);
+    if (code) {
+        *code = c;
+    }
+    if (error) {
+        *error = e;
+    }
+    return db;
+}
+
+std::string image(const cvmib::Model &model)
+{
+    std::string out, error;
+    EXPECT_TRUE(cvmib::serialize(model, out, &error)) << error;
+    return out;
+}
+
+const CVmibNode *find(const Database &db, const char *label)
+{
+    for (size_t i = 0; i < db.nodeCount(); ++i) {
+        if (std::strcmp(db.nodes()[i].label, label) == 0) {
+            return &db.nodes()[i];
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> childLabels(const CVmibNode *node)
+{
+    std::vector<std::string> out;
+    for (const CVmibNode *c = node->child; c != nullptr; c = c->next) {
+        out.push_back(c->label);
+    }
+    return out;
+}
+
+uint32_t get32(const std::string &s, size_t at)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(s[at + i]);
+    }
+    return v;
+}
+
+void set32(std::string &s, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) {
+        s[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+    }
+}
+
+// Rewrites the checksum, so that a test reaches the structure checks behind it (as a forged
+// file would).
+void reseal(std::string &s)
+{
+    set32(s, 24, cvmib::crc32(s.data() + 80, s.size() - 80));
+}
+
+// Offsets of the header fields and of a node record's fields.
+constexpr size_t kNodeSection = 36, kStringSection = 68;
+constexpr size_t kParent = 0, kSubid = 4, kLabel = 8, kType = 12, kAccess = 16, kDescription = 28,
+                 kEnumFirst = 40, kModule = 64;
+
+size_t nodeRecord(const std::string &s, uint32_t index)
+{
+    return get32(s, kNodeSection) + index * 68;
+}
+
+uint32_t nodeIndex(const Database &db, const char *label)
+{
+    return static_cast<uint32_t>(find(db, label) - db.nodes());
+}
+
+TEST(MibDatabase, KeepsEveryFieldCallersRead)
+{
+    cvmib::Model model = mibtest::standardTree();
+    auto db = loadImage(image(model));
+    ASSERT_TRUE(db);
+    ASSERT_EQ(db->nodeCount(), model.nodes.size());
+
+    // The top level is a sibling list in sub-identifier order, whatever order it was built in.
+    const CVmibNode *root = db->root();
+    ASSERT_STREQ(root->label, "ccitt");
+    ASSERT_STREQ(root->next->label, "iso");
+    ASSERT_STREQ(root->next->next->label, "joint-iso-ccitt");
+    EXPECT_EQ(root->next->next->next, nullptr);
+    EXPECT_EQ(root->parent, nullptr);
+
+    const CVmibNode *system = find(*db, "system");
+    EXPECT_EQ(childLabels(system), (std::vector<std::string>{"sysDescr", "sysObjectID", "sysUpTime"}));
+    const CVmibNode *descr = find(*db, "sysDescr");
+    EXPECT_EQ(descr->parent, system);
+    EXPECT_EQ(descr->subid, 1u);
+    EXPECT_EQ(descr->type, CVMIB_T_DISPLAYSTR);
+    EXPECT_EQ(descr->access, CVMIB_A_READONLY);
+    EXPECT_EQ(descr->status, CVMIB_S_CURRENT);
+    EXPECT_STREQ(descr->typeName, "DisplayString");
+    EXPECT_STREQ(descr->typeSuffix, "(SIZE (0..255))");
+    EXPECT_STREQ(descr->description, "A textual description of the entity.");
+    EXPECT_STREQ(descr->module, "SNMPv2-MIB");
+    EXPECT_EQ(descr->units, nullptr);
+    EXPECT_EQ(descr->enums, nullptr);
+    EXPECT_EQ(descr->indexes, nullptr);
+    EXPECT_EQ(descr->objects, nullptr);
+
+    const CVmibNode *ifType = find(*db, "ifType");
+    std::vector<std::pair<int, std::string>> enums;
+    for (const CVmibEnum *e = ifType->enums; e != nullptr; e = e->next) {
+        enums.emplace_back(e->number, e->name);
+    }
+    EXPECT_EQ(enums, (std::vector<std::pair<int, std::string>>{
+                         {1, "other"}, {6, "ethernetCsmacd"}, {24, "softwareLoopback"}}));
+    EXPECT_STREQ(find(*db, "ifSpeed")->units, "bits per second");
+
+    // INDEX and OBJECTS lists are circular.
+    const CVmibName *index = find(*db, "ifEntry")->indexes;
+    ASSERT_NE(index, nullptr);
+    EXPECT_STREQ(index->name, "ifIndex");
+    EXPECT_EQ(index->next, index);
+    const CVmibName *objects = find(*db, "linkDown")->objects;
+    std::vector<std::string> names;
+    const CVmibName *e = objects;
+    do {
+        names.push_back(e->name);
+        e = e->next;
+    } while (e != objects && names.size() < 10);
+    EXPECT_EQ(names, (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
+    EXPECT_EQ(find(*db, "snmpTraps")->objects, nullptr);
+}
+
+TEST(MibDatabase, KeepsModulesWithTheirSourcesAndNodeCounts)
+{
+    cvmib::Model model = mibtest::standardTree();
+    auto db = loadImage(image(model));
+    ASSERT_TRUE(db);
+    ASSERT_EQ(db->modules().size(), 3u);
+    const Database::Module &smi = db->modules()[0];
+    EXPECT_STREQ(smi.name, "SNMPv2-SMI");
+    EXPECT_STREQ(smi.file, "/mibs/SNMPv2-SMI.mib");
+    EXPECT_FALSE(smi.added);
+    EXPECT_EQ(std::string(smi.source, smi.sourceSize), "SNMPv2-SMI DEFINITIONS ::= BEGIN END\n");
+    EXPECT_EQ(smi.nodeCount, 12u);
+    EXPECT_TRUE(db->modules()[2].added);
+    EXPECT_EQ(db->modules()[2].nodeCount, 10u);
+}
+
+TEST(MibDatabase, WriterRefusesTreesThatCannotBeStored)
+{
+    std::string out, error;
+    cvmib::Model twins = mibtest::standardTree();
+    mibtest::TreeBuilder(twins).add("system", 1, "sysTwin");
+    EXPECT_FALSE(cvmib::serialize(twins, out, &error));
+    EXPECT_NE(error.find("sysTwin"), std::string::npos) << error;
+
+    cvmib::Model late = mibtest::standardTree();
+    late.nodes[3].parent = 7; // org under a node defined after it
+    EXPECT_FALSE(cvmib::serialize(late, out, &error));
+    EXPECT_NE(error.find("parent"), std::string::npos) << error;
+}
+
+TEST(MibDatabase, EmptyTreeIsAValidDatabase)
+{
+    auto db = loadImage(image(cvmib::Model()));
+    ASSERT_TRUE(db);
+    EXPECT_EQ(db->root(), nullptr);
+    EXPECT_EQ(db->nodeCount(), 0u);
+}
+
+TEST(MibDatabase, RefusesEmptyForeignAndTruncatedFiles)
+{
+    int code;
+    std::string error;
+    EXPECT_FALSE(loadImage("", &code, &error));
+    EXPECT_EQ(code, CVMIB_E_FORMAT);
+    EXPECT_NE(error.find("empty"), std::string::npos) << error;
+
+    EXPECT_FALSE(loadImage("CVMIBDX\x1a and then some text that is long enough for a header......"
+                           "...................",
+                           &code, &error));
+    EXPECT_EQ(code, CVMIB_E_FORMAT);
+
+    // Every proper prefix of a good file is refused, and says it is truncated when it keeps
+    // the signature.
+    std::string good = image(mibtest::standardTree());
+    for (size_t n = 0; n < good.size(); n += (n < 200 ? 1 : 97)) {
+        EXPECT_FALSE(loadImage(good.substr(0, n), &code, &error)) << n;
+        if (n >= 8) {
+            EXPECT_EQ(code, CVMIB_E_TRUNCATED) << n << ": " << error;
+        }
+    }
+}
+
+TEST(MibDatabase, RefusesDamageAnywhere)
+{
+    std::string good = image(mibtest::standardTree());
+    int code;
+    std::string error;
+    for (size_t at = 80; at < good.size(); at += 13) {
+        std::string bad = good;
+        bad[at] = static_cast<char>(bad[at] ^ 0x20);
+        EXPECT_FALSE(loadImage(bad, &code, &error)) << at;
+        EXPECT_EQ(code, CVMIB_E_CORRUPT) << at;
+    }
+    std::string longer = good + "extra";
+    EXPECT_FALSE(loadImage(longer, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_CORRUPT);
+}
+
+TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
+{
+    std::string good = image(mibtest::standardTree());
+    int code;
+    std::string error;
+    std::string major = good;
+    major[8] = 2;
+    EXPECT_FALSE(loadImage(major, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_VERSION);
+    EXPECT_NE(error.find("version 2.0"), std::string::npos) << error;
+
+    // A later minor version may lengthen records: rebuild the node section with four more
+    // bytes per record, as a newer writer would, and the fields this reader knows still load.
+    auto db = loadImage(good);
+    ASSERT_TRUE(db);
+    const uint32_t count = get32(good, kNodeSection + 4), oldOffset = get32(good, kNodeSection);
+    std::string nodes;
+    for (uint32_t i = 0; i < count; ++i) {
+        nodes += good.substr(oldOffset + i * 68, 68) + std::string("\x7f\x7f\x7f\x7f", 4);
+    }
+    std::string newer = good + nodes;
+    newer[10] = 1;           // minor version 1
+    newer[28] = 72;          // node record size
+    set32(newer, kNodeSection, static_cast<uint32_t>(good.size()));
+    set32(newer, 16, static_cast<uint32_t>(newer.size()));
+    reseal(newer);
+    auto later = loadImage(newer, &code, &error);
+    ASSERT_TRUE(later) << error;
+    EXPECT_STREQ(find(*later, "ifType")->enums->next->name, "ethernetCsmacd");
+}
+
+// Each forged file passes the checksum and must still be refused by the structure checks.
+TEST(MibDatabase, RefusesForgedStructure)
+{
+    std::string good = image(mibtest::standardTree());
+    auto db = loadImage(good);
+    ASSERT_TRUE(db);
+    const uint32_t org = nodeIndex(*db, "org"), iso = nodeIndex(*db, "iso");
+    const uint32_t sysDescr = nodeIndex(*db, "sysDescr"), ifType = nodeIndex(*db, "ifType");
+    const uint32_t stringsSize = get32(good, kStringSection + 4);
+
+    struct Forgery {
+        const char *what;
+        std::function<void(std::string &)> apply;
+        const char *expected;
+    };
+    std::vector<Forgery> forgeries = {
+        {"node pointing at itself as parent",
+         [&](std::string &s) { set32(s, nodeRecord(s, org) + kParent, org); }, "parent"},
+        {"parent after the child",
+         [&](std::string &s) { set32(s, nodeRecord(s, iso) + kParent, org); }, "parent"},
+        {"siblings out of order",
+         [&](std::string &s) { set32(s, nodeRecord(s, sysDescr) + kSubid, 9); }, "sub-identifier"},
+        {"label past the strings",
+         [&](std::string &s) { set32(s, nodeRecord(s, org) + kLabel, stringsSize); }, "outside"},
+        {"missing label",
+         [&](std::string &s) { set32(s, nodeRecord(s, org) + kLabel, 0xffffffffu); }, "label"},
+        {"description at a huge offset",
+         [&](std::string &s) { set32(s, nodeRecord(s, sysDescr) + kDescription, 0xfffffff0u); },
+         "outside"},
+        {"type code out of range",
+         [&](std::string &s) { set32(s, nodeRecord(s, sysDescr) + kType, 27); }, "type code"},
+        {"access code out of range",
+         [&](std::string &s) { set32(s, nodeRecord(s, sysDescr) + kAccess, 6); }, "access code"},
+        {"enumeration run overlapping",
+         [&](std::string &s) { set32(s, nodeRecord(s, ifType) + kEnumFirst, 1); }, "enumeration"},
+        {"module index out of range",
+         [&](std::string &s) { set32(s, nodeRecord(s, org) + kModule, 3); }, "module"},
+        {"node count beyond the file",
+         [&](std::string &s) { set32(s, kNodeSection + 4, 0x10000000u); }, "outside the file"},
+        {"strings not terminated",
+         [&](std::string &s) {
+             s[get32(s, kStringSection) + stringsSize - 1] = 'x';
+         },
+         "not terminated"},
+        {"record size too small", [&](std::string &s) { s[28] = 60; }, "too short"},
+    };
+    for (const Forgery &f : forgeries) {
+        std::string bad = good;
+        f.apply(bad);
+        reseal(bad);
+        int code = 0;
+        std::string error;
+        EXPECT_FALSE(loadImage(bad, &code, &error)) << f.what;
+        EXPECT_EQ(code, CVMIB_E_CORRUPT) << f.what;
+        EXPECT_NE(error.find(f.expected), std::string::npos) << f.what << ": " << error;
+    }
+}
+
+TEST(MibDatabase, RefusesLabelsThatWouldBreakNames)
+{
+    cvmib::Model dotted = mibtest::standardTree();
+    mibtest::TreeBuilder(dotted).node("sysUpTime").label = "sys.UpTime";
+    EXPECT_FALSE(loadImage(image(dotted)));
+
+    cvmib::Model numeric = mibtest::standardTree();
+    mibtest::TreeBuilder(numeric).node("sysUpTime").label = "4"; // its sub-identifier is 3
+    EXPECT_FALSE(loadImage(image(numeric)));
+
+    cvmib::Model own = mibtest::standardTree();
+    mibtest::TreeBuilder(own).node("sysUpTime").label = "3";
+    EXPECT_TRUE(loadImage(image(own)));
+}
+
+TEST(MibDatabase, ReplacesTheFileWithALaterTimeEachTime)
+{
+    std::string dir = mibtest::scratchDir("atomic");
+    std::string path = dir + "/mib.db";
+    std::string first = mibtest::writeDatabase(mibtest::standardTree(), path);
+    struct stat before;
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    // A second change within the same second must still move a one-second time stamp.
+    cvmib::Model changed = mibtest::standardTree();
+    mibtest::TreeBuilder(changed).add("system", 4, "sysContact");
+    mibtest::writeDatabase(changed, path);
+    struct stat after;
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_GT(after.st_mtime, before.st_mtime);
+
+    int code;
+    std::string error;
+    auto db = Database::loadFile(path, &code, &error);
+    ASSERT_TRUE(db) << error;
+    EXPECT_NE(find(*db, "sysContact"), nullptr);
+    // Nothing is left beside it.
+    size_t files = 0;
+    for (auto &entry : std::filesystem::directory_iterator(dir)) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1u);
+}
+
+TEST(MibDatabase, FileErrorsNameTheFile)
+{
+    int code;
+    std::string error;
+    std::string missing = mibtest::scratchDir("missing") + "/none.db";
+    EXPECT_FALSE(Database::loadFile(missing, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_OPEN);
+    EXPECT_NE(error.find(missing), std::string::npos) << error;
+
+    std::string damaged = mibtest::scratchDir("damaged") + "/mib.db";
+    std::string good = image(mibtest::standardTree());
+    {
+        std::ofstream(damaged, std::ios::binary) << good.substr(0, good.size() / 2);
+    }
+    EXPECT_FALSE(Database::loadFile(damaged, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_TRUNCATED);
+    EXPECT_EQ(error.rfind(damaged + ": truncated", 0), 0u) << error;
+}
+
+TEST(MibDatabase, ChecksumIsCrc32)
+{
+    // The standard check value of CRC-32/IEEE, so other tools can verify a database.
+    EXPECT_EQ(cvmib::crc32("123456789", 9), 0xcbf43926u);
+    std::string text(1000, 'a');
+    EXPECT_EQ(cvmib::crc32(text.data() + 3, 500, cvmib::crc32(text.data(), 3)),
+              cvmib::crc32(text.data(), 503));
+}
+
+} // namespace
