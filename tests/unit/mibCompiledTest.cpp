@@ -1,0 +1,371 @@
+// Databases compiled by mibtool from real SMI modules (ours, covering every kind of definition,
+// and the standard ones), loaded by the library as the selector and the description windows
+// read them. The Windows build loads the files the Linux build compiled.
+#include "cvsnmp.h"
+#include "testenv.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> labels;
+int collect(const char *label)
+{
+    labels.push_back(label);
+    return 0;
+}
+
+std::vector<std::string> names(const CVmibName *head)
+{
+    std::vector<std::string> out;
+    const CVmibName *e = head;
+    if (e != nullptr) {
+        do {
+            out.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
+            e = e->next;
+        } while (e != head && out.size() < 100);
+    }
+    return out;
+}
+
+std::vector<std::string> enums(const CVmibNode *node)
+{
+    std::vector<std::string> out;
+    for (const CVmibEnum *e = node->enums; e != nullptr; e = e->next) {
+        out.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
+    }
+    return out;
+}
+
+std::string text(const char *s)
+{
+    return s != nullptr ? s : "(null)";
+}
+
+class CompiledMib : public ::testing::Test {
+protected:
+    void use(const char *variable)
+    {
+        const char *path = getenv(variable);
+        ASSERT_NE(path, nullptr) << variable << " is not set";
+        setEnv("CVMIBFILE", path);
+        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+        labels.clear();
+    }
+
+    const CVmibNode *node(const char *name)
+    {
+        CVmibOid oid[CVMIB_MAX_OID];
+        int count = CVMIB_MAX_OID;
+        if (CVmib_read_objid(name, oid, &count) != 0) {
+            ADD_FAILURE() << "cannot read " << name;
+            return &missing_;
+        }
+        const CVmibNode *n = CVmib_getTreeByObjId(oid, count, Mib);
+        if (n == nullptr) {
+            ADD_FAILURE() << "no node for " << name;
+            return &missing_;
+        }
+        return n;
+    }
+
+    std::string numeric(const char *name)
+    {
+        CVmibOid oid[CVMIB_MAX_OID];
+        int count = CVMIB_MAX_OID;
+        return CVmib_read_objid(name, oid, &count) == 0 ? CVmibGetNumericObjidStr(oid, count) : "unreadable";
+    }
+
+    CVmibNode missing_{};
+};
+
+class TestModules : public CompiledMib {
+protected:
+    void SetUp() override { use("CVGUI_TEST_MIBDB"); }
+};
+
+TEST_F(TestModules, DefinitionsThatAreNoObjects)
+{
+    const CVmibNode *mib = node("cvTestMIB");
+    EXPECT_EQ(numeric("cvTestMIB"), ".1.3.6.1.4.1.99999");
+    EXPECT_EQ(mib->type, CVMIB_T_MODID);
+    EXPECT_EQ(mib->access, CVMIB_A_NONE);
+    EXPECT_STREQ(mib->description, "Test module: one of each kind of definition.");
+    EXPECT_STREQ(mib->module, "CVGUI-TEST-MIB");
+
+    EXPECT_EQ(node("cvTestProducts")->type, CVMIB_T_OBJIDENTITY);
+    EXPECT_EQ(node("cvTestRouter")->type, CVMIB_T_OBJIDENTITY);
+    EXPECT_STREQ(node("cvTestRouter")->description, "The test router product.");
+
+    const CVmibNode *scalars = node("cvTestScalars"); // OBJECT IDENTIFIER value
+    EXPECT_EQ(scalars->type, CVMIB_T_NONE);
+    EXPECT_EQ(scalars->access, CVMIB_A_NONE);
+    EXPECT_EQ(scalars->description, nullptr);
+    EXPECT_EQ(scalars->typeName, nullptr);
+
+    EXPECT_EQ(node("cvTestScalarGroup")->type, CVMIB_T_OBJGROUP);
+    EXPECT_EQ(node("cvTestTableGroup")->type, CVMIB_T_OBJGROUP);
+    EXPECT_EQ(node("cvTestNotificationGroup")->type, CVMIB_T_NOTIFGROUP);
+    EXPECT_EQ(node("cvTestCompliance")->type, CVMIB_T_MODCOMP);
+    EXPECT_STREQ(node("cvTestCompliance")->description, "What an agent implements.");
+    EXPECT_EQ(node("cvTestCapabilities")->type, CVMIB_T_AGENTCAP);
+}
+
+TEST_F(TestModules, ScalarTypesWithTheirNamesConstraintsAndUnits)
+{
+    struct Expect {
+        const char *name;
+        int type;
+        const char *typeName;
+        const char *suffix;
+        const char *units;
+        int access;
+    };
+    const Expect expected[] = {
+        {"cvTestDescr", CVMIB_T_DISPLAYSTR, "DisplayString", "(SIZE (0..64))", nullptr, CVMIB_A_READONLY},
+        {"cvTestMac", CVMIB_T_PHYSADDR, "PhysAddress", nullptr, nullptr, CVMIB_A_READONLY},
+        {"cvTestPackets", CVMIB_T_COUNTER, nullptr, nullptr, "packets", CVMIB_A_READONLY},
+        {"cvTestOctets", CVMIB_T_COUNTER64, nullptr, nullptr, "octets", CVMIB_A_READONLY},
+        {"cvTestLoad", CVMIB_T_GAUGE, nullptr, "(0..100)", "percent", CVMIB_A_READONLY},
+        {"cvTestLimit", CVMIB_T_UNSIGNED32, nullptr, "(1..4294967295)", nullptr, CVMIB_A_READWRITE},
+        {"cvTestUptime", CVMIB_T_TIMETICKS, nullptr, nullptr, nullptr, CVMIB_A_READONLY},
+        {"cvTestAddress", CVMIB_T_IPADDR, nullptr, nullptr, nullptr, CVMIB_A_READWRITE},
+        {"cvTestBlob", CVMIB_T_OPAQUE, nullptr, nullptr, nullptr, CVMIB_A_READONLY},
+        {"cvTestFlags", CVMIB_T_BITS, nullptr, nullptr, nullptr, CVMIB_A_READWRITE},
+        {"cvTestLevel", CVMIB_T_INTEGER, nullptr, nullptr, nullptr, CVMIB_A_READWRITE},
+        {"cvTestOffset", CVMIB_T_INTEGER, nullptr, "(-5..5 | 10)", nullptr, CVMIB_A_READWRITE},
+        {"cvTestType", CVMIB_T_OBJID, nullptr, nullptr, nullptr, CVMIB_A_READONLY},
+        // A textual convention with the DisplayString hint shows as text.
+        {"cvTestName", CVMIB_T_DISPLAYSTR, "CvTestName", nullptr, nullptr, CVMIB_A_READWRITE},
+        {"cvTestState", CVMIB_T_INTEGER, "CvTestState", nullptr, nullptr, CVMIB_A_NOTIFY},
+    };
+    for (const Expect &e : expected) {
+        SCOPED_TRACE(e.name);
+        const CVmibNode *n = node(e.name);
+        EXPECT_EQ(n->type, e.type);
+        EXPECT_EQ(text(n->typeName), text(e.typeName));
+        EXPECT_EQ(text(n->typeSuffix), text(e.suffix));
+        EXPECT_EQ(text(n->units), text(e.units));
+        EXPECT_EQ(n->access, e.access);
+        EXPECT_EQ(n->child, nullptr);
+        EXPECT_NE(n->description, nullptr);
+        EXPECT_EQ(n->indexes, nullptr);
+        EXPECT_EQ(n->objects, nullptr);
+    }
+    EXPECT_EQ(node("cvTestUptime")->status, CVMIB_S_DEPRECATED);
+    EXPECT_EQ(node("cvTestDescr")->status, CVMIB_S_CURRENT);
+    EXPECT_STREQ(node("cvTestDescr")->description, "A description of the test agent.");
+    EXPECT_EQ(enums(node("cvTestFlags")), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
+    EXPECT_EQ(enums(node("cvTestLevel")), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
+    EXPECT_EQ(enums(node("cvTestState")), (std::vector<std::string>{"up(1)", "down(2)", "testing(3)"}));
+    EXPECT_EQ(enums(node("cvTestDescr")), std::vector<std::string>{});
+}
+
+TEST_F(TestModules, TablesRowsIndexesAndAugments)
+{
+    const CVmibNode *table = node("cvTestTable");
+    EXPECT_EQ(table->type, CVMIB_T_SEQUENCEOF);
+    EXPECT_STREQ(table->typeName, "SEQUENCE OF CvTestEntry");
+    EXPECT_EQ(table->access, CVMIB_A_NOACCESS);
+
+    const CVmibNode *entry = node("cvTestEntry");
+    EXPECT_EQ(entry->parent, table);
+    EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
+    EXPECT_STREQ(entry->typeName, "CvTestEntry");
+    EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
+    EXPECT_EQ(entry->objects, nullptr);
+
+    EXPECT_EQ(node("cvTestIndex")->access, CVMIB_A_NOACCESS);
+    EXPECT_STREQ(node("cvTestIndex")->typeSuffix, "(1..65535)");
+    const CVmibNode *portName = node("cvTestPortName");
+    EXPECT_STREQ(portName->typeName, "CvTestName");
+    EXPECT_STREQ(portName->typeSuffix, "(SIZE (1..16))");
+    EXPECT_EQ(node("cvTestPortSpeed")->access, CVMIB_A_READCREATE);
+    EXPECT_STREQ(node("cvTestPortSpeed")->units, "bits per second");
+    const CVmibNode *rowStatus = node("cvTestRowStatus");
+    EXPECT_STREQ(rowStatus->typeName, "RowStatus");
+    EXPECT_EQ(rowStatus->access, CVMIB_A_READCREATE);
+    EXPECT_EQ(enums(rowStatus).size(), 6u);
+
+    const CVmibNode *ext = node("cvTestExtEntry");
+    EXPECT_EQ(ext->type, CVMIB_T_SEQUENCE);
+    EXPECT_STREQ(ext->typeName, "CvTestExtEntry");
+    EXPECT_EQ(ext->indexes, nullptr);
+    EXPECT_EQ(names(ext->objects), (std::vector<std::string>{"cvTestEntry"}));
+
+    ASSERT_EQ(CVmib_get_children("cvTestEntry", collect, nullptr, 0), 0);
+    EXPECT_EQ(labels, (std::vector<std::string>{"cvTestIndex", "cvTestPortName", "cvTestPortSpeed",
+                                                "cvTestRowStatus"}));
+}
+
+TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
+{
+    const CVmibNode *alarm = node("cvTestAlarm");
+    EXPECT_EQ(numeric("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
+    EXPECT_EQ(alarm->type, CVMIB_T_NOTIFTYPE);
+    EXPECT_EQ(alarm->access, CVMIB_A_NONE);
+    EXPECT_EQ(names(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
+    EXPECT_STREQ(alarm->description, "The alarm level changed.");
+
+    // An SMIv1 TRAP-TYPE sits at enterprise.0.specific, as RFC 3584 numbers it.
+    const CVmibNode *restart = node("cvV1Restart");
+    EXPECT_EQ(numeric("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
+    EXPECT_EQ(restart->type, CVMIB_T_NOTIFTYPE);
+    EXPECT_EQ(names(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
+    EXPECT_STREQ(restart->description, "The v1 agent restarted.");
+    EXPECT_STREQ(restart->parent->label, "0");
+    EXPECT_EQ(restart->parent->type, CVMIB_T_NONE);
+    EXPECT_STREQ(CVmib_get_loaded_path("cvV1Overload"),
+                 ".iso.org.dod.internet.private.enterprises.cvTestV1.0.cvV1Overload");
+
+    char v2[CVSNMP_OIDSTR_MAX];
+    ASSERT_EQ(_CVsnmpV1EnterpriseToV2EventTypeStr("cvTestV1", 6, 7, v2), 0);
+    EXPECT_STREQ(v2, ".1.3.6.1.4.1.99998.0.7");
+    CVmibOid oid[CVMIB_MAX_OID];
+    int count = CVMIB_MAX_OID;
+    ASSERT_EQ(CVmib_read_objid(v2, oid, &count), 0);
+    EXPECT_STREQ(CVmib_get_objid_name(oid, count),
+                 ".iso.org.dod.internet.private.enterprises.cvTestV1.0.cvV1Restart");
+    const CVmibOid *enterprise;
+    int length, generic, specific;
+    count = CVMIB_MAX_OID;
+    ASSERT_EQ(CVmib_read_objid("cvTestAlarm", oid, &count), 0);
+    ASSERT_EQ(_CVsnmpV2EventTypeToV1Enterprise(oid, count, &enterprise, &length, &generic, &specific), 0);
+    EXPECT_STREQ(CVmib_get_objid_name(enterprise, length),
+                 ".iso.org.dod.internet.private.enterprises.cvTestMIB.cvTestNotifications");
+    EXPECT_EQ(generic, 6);
+    EXPECT_EQ(specific, 1);
+}
+
+TEST_F(TestModules, SmiV1Objects)
+{
+    struct Expect {
+        const char *name;
+        int type;
+        int access;
+        int status;
+    };
+    const Expect expected[] = {
+        {"cvV1Descr", CVMIB_T_DISPLAYSTR, CVMIB_A_READONLY, CVMIB_S_MANDATORY},
+        {"cvV1Resets", CVMIB_T_COUNTER, CVMIB_A_READONLY, CVMIB_S_MANDATORY},
+        {"cvV1Queue", CVMIB_T_GAUGE, CVMIB_A_READONLY, CVMIB_S_OPTIONAL},
+        {"cvV1Peer", CVMIB_T_NETADDR, CVMIB_A_READWRITE, CVMIB_S_MANDATORY},
+        {"cvV1Secret", CVMIB_T_OCTETSTR, CVMIB_A_WRITEONLY, CVMIB_S_MANDATORY},
+        {"cvV1Mode", CVMIB_T_INTEGER, CVMIB_A_READWRITE, CVMIB_S_MANDATORY},
+        {"cvV1Uptime", CVMIB_T_TIMETICKS, CVMIB_A_READONLY, CVMIB_S_DEPRECATED},
+    };
+    for (const Expect &e : expected) {
+        SCOPED_TRACE(e.name);
+        const CVmibNode *n = node(e.name);
+        EXPECT_EQ(n->type, e.type);
+        EXPECT_EQ(n->access, e.access);
+        EXPECT_EQ(n->status, e.status);
+        EXPECT_STREQ(n->module, "CVGUI-TEST-V1-MIB");
+    }
+    EXPECT_STREQ(node("cvV1Descr")->typeName, "DisplayString");
+    EXPECT_STREQ(node("cvV1Descr")->typeSuffix, "(SIZE (0..255))");
+    EXPECT_EQ(enums(node("cvV1Mode")), (std::vector<std::string>{"normal(1)", "maintenance(2)"}));
+}
+
+TEST_F(TestModules, SelectorQuestions)
+{
+    ASSERT_EQ(CVmib_get_children(".iso.org.dod.internet.private.enterprises.cvTestMIB.cvTestObjects.cvTestScalars",
+                                 collect, nullptr, 0),
+              0);
+    ASSERT_EQ(labels.size(), 15u);
+    EXPECT_EQ(labels.front(), "cvTestDescr");
+    EXPECT_EQ(labels.back(), "cvTestState");
+    for (const char *yes : {"cvTestPackets", "cvTestOctets.0", "cvTestLoad", "cvTestLimit", "cvTestUptime",
+                            "cvTestLevel", "cvTestOffset", "cvTestState", "cvTestRowStatus.5", "cvV1Resets"}) {
+        EXPECT_TRUE(CVmib_is_int(yes)) << yes;
+    }
+    for (const char *no : {"cvTestDescr", "cvTestMac", "cvTestAddress", "cvTestFlags", "cvTestType",
+                           "cvTestBlob", "cvTestTable", "cvTestEntry", "cvTestAlarm", "cvV1Peer"}) {
+        EXPECT_FALSE(CVmib_is_int(no)) << no;
+    }
+    EXPECT_TRUE(CVmib_has_children("cvTestEntry"));
+    EXPECT_FALSE(CVmib_has_children("cvTestDescr"));
+}
+
+class StandardModules : public CompiledMib {
+protected:
+    void SetUp() override { use("CVGUI_STANDARD_MIBDB"); }
+};
+
+TEST_F(StandardModules, InterfacesTable)
+{
+    EXPECT_STREQ(CVmib_get_loaded_path("ifTable"), ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable");
+    const CVmibNode *table = node(".1.3.6.1.2.1.2.2");
+    EXPECT_STREQ(table->label, "ifTable");
+    EXPECT_EQ(table->type, CVMIB_T_SEQUENCEOF);
+    EXPECT_STREQ(table->typeName, "SEQUENCE OF IfEntry");
+    EXPECT_STREQ(table->module, "IF-MIB");
+    const CVmibNode *entry = table->child;
+    ASSERT_NE(entry, nullptr);
+    EXPECT_STREQ(entry->label, "ifEntry");
+    EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
+    EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"ifIndex"}));
+    ASSERT_EQ(CVmib_get_children("ifEntry", collect, nullptr, 0), 0);
+    ASSERT_EQ(labels.size(), 22u);
+    EXPECT_EQ(labels[0], "ifIndex");
+    EXPECT_EQ(labels[1], "ifDescr");
+    EXPECT_EQ(labels[21], "ifSpecific");
+    EXPECT_EQ(node("ifType")->type, CVMIB_T_INTEGER);
+    EXPECT_STREQ(node("ifType")->typeName, "IANAifType");
+    EXPECT_GT(enums(node("ifType")).size(), 100u);
+    EXPECT_EQ(node("ifPhysAddress")->type, CVMIB_T_PHYSADDR);
+    EXPECT_EQ(node("ifInOctets")->type, CVMIB_T_COUNTER);
+    EXPECT_EQ(node("ifAdminStatus")->access, CVMIB_A_READWRITE);
+    EXPECT_EQ(node("ifHCInOctets")->type, CVMIB_T_COUNTER64);
+    EXPECT_EQ(names(node("ifXEntry")->objects), (std::vector<std::string>{"ifEntry"}));
+    EXPECT_TRUE(CVmib_is_int("ifInOctets.1"));
+    EXPECT_FALSE(CVmib_is_int("ifDescr.1"));
+}
+
+TEST_F(StandardModules, SystemDescription)
+{
+    const CVmibNode *descr = node(".iso.org.dod.internet.mgmt.mib-2.system.sysDescr");
+    EXPECT_EQ(numeric("sysDescr.0"), ".1.3.6.1.2.1.1.1.0");
+    EXPECT_EQ(descr->type, CVMIB_T_DISPLAYSTR);
+    EXPECT_STREQ(descr->typeName, "DisplayString");
+    EXPECT_STREQ(descr->typeSuffix, "(SIZE (0..255))");
+    EXPECT_EQ(descr->access, CVMIB_A_READONLY);
+    EXPECT_EQ(descr->status, CVMIB_S_CURRENT);
+    EXPECT_STREQ(descr->module, "SNMPv2-MIB");
+    ASSERT_NE(descr->description, nullptr);
+    EXPECT_EQ(std::string(descr->description).rfind("A textual description of the entity.", 0), 0u)
+        << descr->description;
+    // Continuation lines lose the module's indentation.
+    EXPECT_NE(std::string(descr->description).find("\ninclude the full name"), std::string::npos) << descr->description;
+}
+
+TEST_F(StandardModules, SnmpTrapsAndTheirMapping)
+{
+    EXPECT_STREQ(CVmib_get_objid_name(_CVsnmp_snmpTraps, _CVsnmp_snmpTraps_len),
+                 ".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps");
+    const char *standard[] = {"coldStart", "warmStart", "linkDown", "linkUp", "authenticationFailure"};
+    for (int generic = 0; generic < 5; ++generic) {
+        char v2[CVSNMP_OIDSTR_MAX];
+        ASSERT_EQ(_CVsnmpV1EnterpriseToV2EventTypeStr("", generic, 0, v2), 0);
+        CVmibOid oid[CVMIB_MAX_OID];
+        int count = CVMIB_MAX_OID;
+        ASSERT_EQ(CVmib_read_objid(v2, oid, &count), 0);
+        std::string name = CVmib_get_objid_name(oid, count);
+        EXPECT_EQ(name.substr(name.rfind('.') + 1), standard[generic]);
+        EXPECT_EQ(CVmib_getTreeByObjId(oid, count, Mib)->type, CVMIB_T_NOTIFTYPE);
+
+        const CVmibOid *enterprise;
+        int length, g, specific;
+        count = CVMIB_MAX_OID;
+        ASSERT_EQ(CVmib_read_objid(standard[generic], oid, &count), 0);
+        ASSERT_EQ(_CVsnmpV2EventTypeToV1Enterprise(oid, count, &enterprise, &length, &g, &specific), 0);
+        EXPECT_EQ(g, generic) << standard[generic];
+        EXPECT_EQ(specific, 0);
+    }
+    EXPECT_EQ(names(node("linkDown")->objects),
+              (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
+    EXPECT_EQ(CVmib_has_children(".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps"), 1);
+}
+
+} // namespace
