@@ -1,0 +1,284 @@
+// mibtool as a user runs it: modules go in and out of the database, the database keeps what it
+// needs to be compiled again, and errors name the module, the file and the line while the
+// database stays as it was.
+#include "cvmibdb.h"
+#include "testenv.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+std::string quote(const std::string &s)
+{
+    std::string out = "'";
+    for (char c : s) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+class MibTool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char *name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = (fs::temp_directory_path() / ("cvgui-mibtool-" + std::string(name))).string();
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        db_ = dir_ + "/mib.db";
+        cache_ = treeDir("CVGUI_MIB_CACHE");
+        modules_ = treeDir("CVGUI_SOURCE_DIR") + "/tests/mib/modules";
+        bad_ = treeDir("CVGUI_SOURCE_DIR") + "/tests/mib/bad";
+    }
+
+    // Runs mibtool on the test's database with the standard modules to import from, unless
+    // the arguments start with "-" themselves.
+    ToolRun tool(const std::vector<std::string> &args, bool searchCache = true, const std::string &env = "")
+    {
+        std::string cmd = env + " " + quote(treeDir("MIBTOOL")) + " -f " + quote(db_);
+        if (searchCache) {
+            for (const char *sub : {"ietf", "npm", "netsnmp"}) {
+                cmd += " -M " + quote(cache_ + "/" + sub);
+            }
+        }
+        for (const std::string &a : args) {
+            cmd += " " + quote(a);
+        }
+        cmd += " 2>&1";
+        ToolRun run;
+        FILE *p = popen(cmd.c_str(), "r");
+        if (p == nullptr) {
+            return run;
+        }
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) {
+            run.output.append(buf, n);
+        }
+        int status = pclose(p);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return run;
+    }
+
+    std::unique_ptr<cvmib::Database> load()
+    {
+        int code;
+        std::string error;
+        auto db = cvmib::Database::loadFile(db_, &code, &error);
+        EXPECT_TRUE(db) << error;
+        return db;
+    }
+
+    static const CVmibNode *find(const cvmib::Database &db, const char *label)
+    {
+        for (size_t i = 0; i < db.nodeCount(); ++i) {
+            if (std::strcmp(db.nodes()[i].label, label) == 0) {
+                return &db.nodes()[i];
+            }
+        }
+        return nullptr;
+    }
+
+    static std::string modules(const cvmib::Database &db)
+    {
+        std::string out;
+        for (const auto &m : db.modules()) {
+            out += std::string(m.name) + (m.added ? "+ " : " ");
+        }
+        return out;
+    }
+
+    std::string copyModule(const std::string &from, const std::string &name)
+    {
+        std::string to = dir_ + "/" + name;
+        fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+        return to;
+    }
+
+    long long mtime()
+    {
+        struct stat st;
+        return stat(db_.c_str(), &st) == 0 ? static_cast<long long>(st.st_mtime) : -1;
+    }
+
+    std::string dir_, db_, cache_, modules_, bad_;
+};
+
+TEST_F(MibTool, AddsListsAndRemovesModules)
+{
+    ToolRun add = tool({"add", modules_ + "/CVGUI-TEST-V1-MIB.mib"});
+    ASSERT_EQ(add.status, 0) << add.output;
+    auto db = load();
+    ASSERT_TRUE(db);
+    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_EQ(modules(*db), "CVGUI-TEST-V1-MIB+ RFC-1212 RFC-1215 RFC1155-SMI RFC1213-MIB ");
+    long long first = mtime();
+
+    ASSERT_EQ(tool({"add", modules_ + "/CVGUI-TEST-MIB.mib"}).status, 0);
+    db = load();
+    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
+    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    long long second = mtime();
+    EXPECT_GT(second, first);
+
+    ToolRun list = tool({"list"}, false);
+    ASSERT_EQ(list.status, 0) << list.output;
+    EXPECT_NE(list.output.find("CVGUI-TEST-MIB                   added"), std::string::npos) << list.output;
+    EXPECT_NE(list.output.find("RFC1213-MIB                      imported"), std::string::npos) << list.output;
+    EXPECT_NE(list.output.find(modules_ + "/CVGUI-TEST-MIB.mib"), std::string::npos) << list.output;
+
+    // Its imports go with a module that no other needs them.
+    ToolRun remove = tool({"remove", "CVGUI-TEST-V1-MIB"});
+    ASSERT_EQ(remove.status, 0) << remove.output;
+    db = load();
+    EXPECT_EQ(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_EQ(find(*db, "ifInOctets"), nullptr); // it came with RFC1213-MIB
+    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
+    EXPECT_EQ(modules(*db).find("RFC1213-MIB"), std::string::npos) << modules(*db);
+    EXPECT_GT(mtime(), second);
+
+    ToolRun show = tool({"show", "cvTestEntry"}, false);
+    ASSERT_EQ(show.status, 0) << show.output;
+    EXPECT_NE(show.output.find("index        cvTestIndex, IMPLIED cvTestPortName"), std::string::npos)
+        << show.output;
+    EXPECT_NE(show.output.find("type         15 Sequence (CvTestEntry)"), std::string::npos) << show.output;
+}
+
+TEST_F(MibTool, DatabaseCompilesAgainFromItsOwnSources)
+{
+    std::string v1 = copyModule(modules_ + "/CVGUI-TEST-V1-MIB.mib", "CVGUI-TEST-V1-MIB.mib");
+    std::string v2 = copyModule(modules_ + "/CVGUI-TEST-MIB.mib", "CVGUI-TEST-MIB.mib");
+    ASSERT_EQ(tool({"add", v1, v2}).status, 0);
+    fs::remove(v1);
+    fs::remove(v2);
+    // No module directory at all now: every import must come from the database itself.
+    ToolRun remove = tool({"remove", "CVGUI-TEST-V1-MIB"}, false, "MIBDIRS=" + dir_ + "/nowhere");
+    ASSERT_EQ(remove.status, 0) << remove.output;
+    auto db = load();
+    const CVmibNode *entry = find(*db, "cvTestEntry");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_STREQ(entry->typeName, "CvTestEntry");
+    EXPECT_STREQ(find(*db, "cvTestDescr")->description, "A description of the test agent.");
+    EXPECT_STREQ(find(*db, "cvTestDescr")->module, "CVGUI-TEST-MIB");
+    EXPECT_EQ(find(*db, "cvV1Descr"), nullptr);
+}
+
+TEST_F(MibTool, ParseErrorsNameModuleFileAndLine)
+{
+    ASSERT_EQ(tool({"add", modules_ + "/CVGUI-TEST-MIB.mib"}).status, 0);
+    std::string before = readFile(db_);
+    long long time = mtime();
+
+    ToolRun broken = tool({"add", bad_ + "/CVGUI-BROKEN-MIB.mib"});
+    EXPECT_EQ(broken.status, 1) << broken.output;
+    EXPECT_NE(broken.output.find("CVGUI-BROKEN-MIB (" + bad_ + "/CVGUI-BROKEN-MIB.mib:16): error: "),
+              std::string::npos)
+        << broken.output;
+    EXPECT_NE(broken.output.find("is unchanged"), std::string::npos) << broken.output;
+
+    ToolRun missing = tool({"add", bad_ + "/CVGUI-MISSING-IMPORT-MIB.mib"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.output.find("CVGUI-MISSING-IMPORT-MIB (" + bad_ +
+                                  "/CVGUI-MISSING-IMPORT-MIB.mib:7): error: Cannot find module (CVGUI-NO-SUCH-MIB)"),
+              std::string::npos)
+        << missing.output;
+
+    ToolRun unlinked = tool({"add", bad_ + "/CVGUI-UNLINKED-MIB.mib"});
+    EXPECT_EQ(unlinked.status, 1);
+    EXPECT_NE(unlinked.output.find("CVGUI-UNLINKED-MIB (" + bad_ + "/CVGUI-UNLINKED-MIB.mib:7): error: "
+                                   "Unlinked OID in CVGUI-UNLINKED-MIB: cvUnlinkedValue ::= { cvNoSuchParent 1 }"),
+              std::string::npos)
+        << unlinked.output;
+
+    EXPECT_EQ(readFile(db_), before);
+    EXPECT_EQ(mtime(), time);
+}
+
+TEST_F(MibTool, KeepGoingLeavesOutModulesWithErrors)
+{
+    ToolRun run = tool({"-k", "create", modules_, bad_});
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("left out CVGUI-BROKEN-MIB"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("left out CVGUI-MISSING-IMPORT-MIB"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("left out CVGUI-UNLINKED-MIB"), std::string::npos) << run.output;
+    auto db = load();
+    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
+    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_EQ(find(*db, "cvBroken"), nullptr);
+    EXPECT_EQ(find(*db, "cvMissing"), nullptr);
+    EXPECT_EQ(modules(*db).find("CVGUI-BROKEN"), std::string::npos);
+}
+
+TEST_F(MibTool, AddingAModuleAgainReplacesIt)
+{
+    std::string copy = copyModule(modules_ + "/CVGUI-TEST-V1-MIB.mib", "v1.mib");
+    ASSERT_EQ(tool({"add", copy}).status, 0);
+    std::string text = readFile(copy);
+    size_t at = text.find("Number of resets.");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 17, "Resets since installation.");
+    std::string changed = dir_ + "/changed/CVGUI-TEST-V1-MIB.txt";
+    fs::create_directories(dir_ + "/changed");
+    std::ofstream(changed) << text;
+    ASSERT_EQ(tool({"add", changed}).status, 0);
+    auto db = load();
+    EXPECT_STREQ(find(*db, "cvV1Resets")->description, "Resets since installation.");
+    ASSERT_EQ(db->modules()[0].name, std::string("CVGUI-TEST-V1-MIB"));
+    EXPECT_EQ(db->modules()[0].file, changed);
+}
+
+TEST_F(MibTool, RefusesWrongRequestsAndLeavesTheDatabase)
+{
+    ASSERT_EQ(tool({"add", modules_ + "/CVGUI-TEST-V1-MIB.mib", cache_ + "/ietf/RFC1213-MIB.mib"}).status, 0);
+    std::string before = readFile(db_);
+
+    ToolRun unknown = tool({"remove", "NO-SUCH-MIB"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.output.find("NO-SUCH-MIB is not in the database"), std::string::npos) << unknown.output;
+
+    ToolRun imported = tool({"remove", "RFC1155-SMI"});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_NE(imported.output.find("RFC1155-SMI was not added but imported"), std::string::npos) << imported.output;
+
+    ToolRun needed = tool({"remove", "RFC1213-MIB"});
+    EXPECT_EQ(needed.status, 1);
+    EXPECT_NE(needed.output.find("cannot remove RFC1213-MIB: CVGUI-TEST-V1-MIB imports it"), std::string::npos)
+        << needed.output;
+
+    std::string notModule = dir_ + "/notes.txt";
+    std::ofstream(notModule) << "These are notes, not a MIB module.\n";
+    ToolRun text = tool({"add", notModule});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.output.find(notModule + ": error: not an SMI module"), std::string::npos) << text.output;
+
+    ToolRun absent = tool({"add", dir_ + "/absent.mib"});
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_NE(absent.output.find("no such file or directory"), std::string::npos) << absent.output;
+
+    EXPECT_EQ(tool({"frobnicate"}).status, 2);
+    EXPECT_EQ(tool({"remove"}).status, 2);
+    EXPECT_EQ(readFile(db_), before);
+
+    // A damaged database is not silently overwritten by an add.
+    std::ofstream(db_, std::ios::binary | std::ios::trunc) << before.substr(0, 100);
+    ToolRun damaged = tool({"add", modules_ + "/CVGUI-TEST-MIB.mib"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.output.find("truncated"), std::string::npos) << damaged.output;
+    EXPECT_NE(damaged.output.find("mibtool create"), std::string::npos) << damaged.output;
+    ASSERT_EQ(tool({"create", modules_ + "/CVGUI-TEST-MIB.mib"}).status, 0);
+    EXPECT_TRUE(load());
+}
+
+} // namespace
