@@ -70,15 +70,25 @@ void set32(std::string &s, size_t at, uint32_t v)
     }
 }
 
-// Rewrites the checksum, so that a test reaches the structure checks behind it (as a forged
-// file would).
-void reseal(std::string &s)
+void set64(std::string &s, size_t at, uint64_t v)
 {
-    set32(s, 24, cvmib::crc32(s.data() + 80, s.size() - 80));
+    set32(s, at, static_cast<uint32_t>(v));
+    set32(s, at + 4, static_cast<uint32_t>(v >> 32));
 }
 
 // Offsets of the header fields and of a node record's fields.
-constexpr size_t kNodeSection = 36, kStringSection = 68;
+constexpr size_t kHeader = 104, kRecordSizes = 40, kNodeSection = 48, kStringSection = 80,
+                 kSourcesSection = 88;
+
+// Rewrites both checksums, so that a test reaches the structure checks behind them (as a
+// forged file would).
+void reseal(std::string &s)
+{
+    uint32_t sources = get32(s, kSourcesSection);
+    set64(s, 24, cvmib::xxh64(s.data() + kHeader, sources - kHeader));
+    set64(s, 32, cvmib::xxh64(s.data() + sources, std::min<size_t>(get32(s, kSourcesSection + 4),
+                                                                  s.size() - sources)));
+}
 constexpr size_t kParent = 0, kSubid = 4, kLabel = 8, kType = 12, kAccess = 16, kDescription = 28,
                  kEnumFirst = 40, kModule = 64;
 
@@ -216,7 +226,7 @@ TEST(MibDatabase, RefusesDamageAnywhere)
     std::string good = image(mibtest::standardTree());
     int code;
     std::string error;
-    for (size_t at = 80; at < good.size(); at += 13) {
+    for (size_t at = kHeader; at < good.size(); at += 13) {
         std::string bad = good;
         bad[at] = static_cast<char>(bad[at] ^ 0x20);
         EXPECT_FALSE(loadImage(bad, &code, &error)) << at;
@@ -243,14 +253,16 @@ TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
     auto db = loadImage(good);
     ASSERT_TRUE(db);
     const uint32_t count = get32(good, kNodeSection + 4), oldOffset = get32(good, kNodeSection);
+    const uint32_t sources = get32(good, kSourcesSection);
     std::string nodes;
     for (uint32_t i = 0; i < count; ++i) {
         nodes += good.substr(oldOffset + i * 68, 68) + std::string("\x7f\x7f\x7f\x7f", 4);
     }
-    std::string newer = good + nodes;
+    std::string newer = good.substr(0, sources) + nodes + good.substr(sources);
     newer[10] = 1;           // minor version 1
-    newer[28] = 72;          // node record size
-    set32(newer, kNodeSection, static_cast<uint32_t>(good.size()));
+    newer[kRecordSizes] = 72;
+    set32(newer, kNodeSection, sources);
+    set32(newer, kSourcesSection, sources + static_cast<uint32_t>(nodes.size()));
     set32(newer, 16, static_cast<uint32_t>(newer.size()));
     reseal(newer);
     auto later = loadImage(newer, &code, &error);
@@ -302,7 +314,12 @@ TEST(MibDatabase, RefusesForgedStructure)
              s[get32(s, kStringSection) + stringsSize - 1] = 'x';
          },
          "not terminated"},
-        {"record size too small", [&](std::string &s) { s[28] = 60; }, "too short"},
+        {"record size too small", [&](std::string &s) { s[kRecordSizes] = 60; }, "too short"},
+        {"sources before the tree's end",
+         [&](std::string &s) { set32(s, kSourcesSection, get32(s, kStringSection)); }, "outside the file"},
+        {"sources past the end",
+         [&](std::string &s) { set32(s, kSourcesSection + 4, 0x7fffffffu); }, "sources section"},
+        {"flags of a later format", [&](std::string &s) { s[96] = 1; }, "flags"},
     };
     for (const Forgery &f : forgeries) {
         std::string bad = good;
@@ -379,13 +396,39 @@ TEST(MibDatabase, FileErrorsNameTheFile)
     EXPECT_EQ(error.rfind(damaged + ": truncated", 0), 0u) << error;
 }
 
-TEST(MibDatabase, ChecksumIsCrc32)
+TEST(MibDatabase, ModuleSourcesAreReadOnlyWhenWanted)
 {
-    // The standard check value of CRC-32/IEEE, so other tools can verify a database.
-    EXPECT_EQ(cvmib::crc32("123456789", 9), 0xcbf43926u);
+    std::string good = image(mibtest::standardTree());
+    std::string path = mibtest::scratchDir("sources") + "/mib.db";
+    mibtest::writeDatabase(mibtest::standardTree(), path);
+    int code;
+    std::string error;
+    auto tree = Database::loadFile(path, &code, &error);
+    ASSERT_TRUE(tree) << error;
+    EXPECT_EQ(tree->modules()[1].source, nullptr);
+    EXPECT_STREQ(tree->modules()[1].name, "SNMPv2-MIB");
+    auto whole = Database::loadFile(path, &code, &error, true);
+    ASSERT_TRUE(whole) << error;
+    EXPECT_EQ(std::string(whole->modules()[1].source, whole->modules()[1].sourceSize),
+              "SNMPv2-MIB DEFINITIONS ::= BEGIN END\n");
+
+    // Damage in the sources does not stop the tree from loading, but is found when they are read.
+    std::string bad = good;
+    bad[bad.size() - 3] ^= 0x01;
+    EXPECT_TRUE(loadImage(bad, &code, &error) == nullptr);
+    EXPECT_EQ(code, CVMIB_E_CORRUPT);
+    EXPECT_NE(error.find("module sources"), std::string::npos) << error;
+    EXPECT_TRUE(Database::load(bad, &code, &error, false)) << error;
+}
+
+TEST(MibDatabase, ChecksumIsXxh64)
+{
+    // The reference values of XXH64 (seed 0), so that xxhsum -H1 checks a database too.
+    EXPECT_EQ(cvmib::xxh64("", 0), 0xef46db3751d8e999ull);
+    EXPECT_EQ(cvmib::xxh64("abc", 3), 0x44bc2cf5ad770999ull);
+    EXPECT_EQ(cvmib::xxh64("123456789", 9), 0x8cb841db40e6ae83ull);
     std::string text(1000, 'a');
-    EXPECT_EQ(cvmib::crc32(text.data() + 3, 500, cvmib::crc32(text.data(), 3)),
-              cvmib::crc32(text.data(), 503));
+    EXPECT_EQ(cvmib::xxh64(text.data(), text.size()), 0x56e43b712eda4223ull);
 }
 
 } // namespace

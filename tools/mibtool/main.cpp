@@ -107,7 +107,7 @@ bool loadExisting(const std::string &path, bool mustExist, std::vector<cvmib::Mo
         return true;
     }
     int code;
-    auto db = cvmib::Database::loadFile(path, &code, &error);
+    auto db = cvmib::Database::loadFile(path, &code, &error, true);
     if (!db) {
         error += "\n(use \"mibtool create\" to make the database anew)";
         return false;

@@ -3,15 +3,18 @@
 //
 // File layout (version 1.0; all integers little-endian, offsets from the start of the file):
 //
-//   header (80 bytes)
+//   header (104 bytes)
 //     0  magic "CVMIBDB" 0x1a
 //     8  u16 major version (1), u16 minor version (0)
 //    12  u32 header size
 //    16  u64 file size
-//    24  u32 CRC-32 (IEEE) of every byte after the header
-//    28  u16 node, enum, name and module record sizes (4 x u16)
-//    36  u32 offset, u32 count of: nodes, enums, names, modules; u32 offset, u32 size of strings
-//    76  u32 flags (0)
+//    24  u64 tree checksum: XXH64 (seed 0) of the bytes from the end of the header to the
+//        sources section
+//    32  u64 sources checksum: XXH64 of the sources section
+//    40  u16 node, enum, name and module record sizes (4 x u16)
+//    48  u32 offset, u32 count of: nodes, enums, names, modules
+//    80  u32 offset, u32 size of: strings, sources
+//    96  u32 flags (0), u32 reserved (0)
 //   node records, in pre-order (a parent before its children, siblings by ascending sub-identifier)
 //     u32 parent index (0xffffffff at the top), u32 sub-identifier, u32 label,
 //     i32 type code, i32 access code, u32 status, u32 type name, u32 description, u32 units,
@@ -20,11 +23,14 @@
 //   enum records: i32 number, u32 name            (each node's run follows the previous node's)
 //   name records: u32 name, u32 flags (1: IMPLIED) (index run, then object run, node by node)
 //   module records: u32 name, u32 source file, u32 flags (1: added by the user, not only
-//                   imported), u32 source text offset, u32 source text size
+//                   imported), u32 source text offset (in the sources section), u32 its size
 //   strings: NUL-terminated texts; the section ends with a NUL byte
-// A text field is an offset into the strings section, 0xffffffff for none. Readers accept a
-// newer minor version with longer records (they read the fields they know); a new major
-// version is refused.
+//   sources: the module texts, last in the file
+// A text field is an offset into the strings section, 0xffffffff for none. The tree (every
+// section but the sources) lies before the sources, so that a reader of the tree reads and checks
+// that part alone; the module texts are read and checked only by the MIB compiler. Readers accept
+// a newer minor version with longer records (they read the fields they know); a new major version
+// is refused.
 #ifndef CVMIBDB_H
 #define CVMIBDB_H
 
@@ -92,7 +98,8 @@ bool serialize(const Model &model, std::string &image, std::string *error);
 // moves a time stamp of one-second resolution.
 bool writeFileAtomically(const std::string &path, const std::string &image, std::string *error);
 
-uint32_t crc32(const void *data, size_t size, uint32_t crc = 0);
+// XXH64 with seed 0, the checksum of the file's two parts (xxhsum -H1 prints it).
+uint64_t xxh64(const void *data, size_t size);
 
 // A loaded database: the nodes, lists and texts of one file, alive as long as this object.
 class Database {
@@ -115,15 +122,19 @@ public:
     };
     const std::vector<Module> &modules() const { return modules_; }
 
-    // Parses and validates a file image (taking it over). Null with *code (a CVMIB_E_ value)
-    // and *error set when anything in it is wrong.
-    static std::unique_ptr<Database> load(std::string image, int *code, std::string *error);
-    // Reads and loads a file; errors name the file.
+    // Parses and validates a whole file image (taking it over). Null with *code (a CVMIB_E_
+    // value) and *error set when anything in it is wrong. Without withSources the module texts
+    // are neither checked nor offered (Module::source is null).
+    static std::unique_ptr<Database> load(std::string image, int *code, std::string *error,
+                                          bool withSources = true);
+    // Reads and loads a file, by default only its tree part; errors name the file.
     static std::unique_ptr<Database> loadFile(const std::string &path, int *code,
-                                              std::string *error);
+                                              std::string *error, bool withSources = false);
 
 private:
     Database() = default;
+    static std::unique_ptr<Database> parse(std::string image, uint64_t fileSize, bool withSources,
+                                           int *code, std::string *error);
     std::string image_;
     CVmibNode *nodes_ = nullptr;
     size_t nodeCount_ = 0;

@@ -8,8 +8,13 @@
 namespace cvmib {
 
 constexpr char kMagic[8] = {'C', 'V', 'M', 'I', 'B', 'D', 'B', 0x1a};
-constexpr uint32_t kHeaderSize = 80;
-constexpr uint32_t kChecksumOffset = 24;
+constexpr uint32_t kHeaderSize = 104;
+constexpr uint32_t kTreeChecksumOffset = 24;
+constexpr uint32_t kSourcesChecksumOffset = 32;
+constexpr uint32_t kRecordSizesOffset = 40;
+constexpr uint32_t kSectionsOffset = 48;    // nodes, enums, names, modules: offset and count
+constexpr uint32_t kStringsOffset = 80;     // offset and size
+constexpr uint32_t kSourcesOffset = 88;     // offset and size
 constexpr uint16_t kNodeRecordSize = 68;
 constexpr uint16_t kEnumRecordSize = 8;
 constexpr uint16_t kNameRecordSize = 8;
@@ -50,6 +55,13 @@ inline uint32_t get32(const unsigned char *p)
 inline uint64_t get64(const unsigned char *p)
 {
     return get32(p) | (static_cast<uint64_t>(get32(p + 4)) << 32);
+}
+
+inline void set64(char *p, uint64_t v)
+{
+    for (int i = 0; i < 8; ++i) {
+        p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+    }
 }
 
 } // namespace cvmib

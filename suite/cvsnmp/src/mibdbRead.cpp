@@ -7,58 +7,70 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <new>
 
 namespace cvmib {
 
 namespace {
 
-struct CrcTables {
-    uint32_t t[8][256];
-    CrcTables()
-    {
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) {
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            }
-            t[0][i] = c;
-        }
-        for (uint32_t i = 0; i < 256; ++i) {
-            for (int s = 1; s < 8; ++s) {
-                t[s][i] = (t[s - 1][i] >> 8) ^ t[0][t[s - 1][i] & 0xff];
-            }
-        }
-    }
-};
+constexpr uint64_t P1 = 0x9E3779B185EBCA87ull, P2 = 0xC2B2AE3D27D4EB4Full, P3 = 0x165667B19E3779F9ull,
+                   P4 = 0x85EBCA77C2B2AE63ull, P5 = 0x27D4EB2F165667C5ull;
 
-const CrcTables &crcTables()
+inline uint64_t rotl(uint64_t x, int r)
 {
-    static const CrcTables tables;
-    return tables;
+    return (x << r) | (x >> (64 - r));
+}
+
+inline uint64_t round64(uint64_t acc, uint64_t input)
+{
+    return rotl(acc + input * P2, 31) * P1;
+}
+
+inline uint64_t merge(uint64_t acc, uint64_t v)
+{
+    return (acc ^ round64(0, v)) * P1 + P4;
 }
 
 } // namespace
 
-// Slicing by eight: the checksum of a large database costs a few milliseconds, not tens.
-uint32_t crc32(const void *data, size_t size, uint32_t crc)
+// XXH64 as its specification gives it: four lanes over 32-byte stripes run at memory speed,
+// which a 20 MB database needs to load in a few milliseconds.
+uint64_t xxh64(const void *data, size_t size)
 {
-    const CrcTables &tb = crcTables();
     const unsigned char *p = static_cast<const unsigned char *>(data);
-    crc = ~crc;
-    while (size >= 8) {
-        uint32_t lo = get32(p) ^ crc;
-        uint32_t hi = get32(p + 4);
-        crc = tb.t[7][lo & 0xff] ^ tb.t[6][(lo >> 8) & 0xff] ^ tb.t[5][(lo >> 16) & 0xff] ^
-              tb.t[4][lo >> 24] ^ tb.t[3][hi & 0xff] ^ tb.t[2][(hi >> 8) & 0xff] ^
-              tb.t[1][(hi >> 16) & 0xff] ^ tb.t[0][hi >> 24];
-        p += 8;
-        size -= 8;
+    const unsigned char *end = p + size;
+    uint64_t h;
+    if (size >= 32) {
+        uint64_t v1 = P1 + P2, v2 = P2, v3 = 0, v4 = 0 - P1;
+        for (; end - p >= 32; p += 32) {
+            v1 = round64(v1, get64(p));
+            v2 = round64(v2, get64(p + 8));
+            v3 = round64(v3, get64(p + 16));
+            v4 = round64(v4, get64(p + 24));
+        }
+        h = rotl(v1, 1) + rotl(v2, 7) + rotl(v3, 12) + rotl(v4, 18);
+        h = merge(merge(merge(merge(h, v1), v2), v3), v4);
+    } else {
+        h = P5;
     }
-    while (size-- > 0) {
-        crc = tb.t[0][(crc ^ *p++) & 0xff] ^ (crc >> 8);
+    h += static_cast<uint64_t>(size);
+    for (; end - p >= 8; p += 8) {
+        h = rotl(h ^ round64(0, get64(p)), 27) * P1 + P4;
     }
-    return ~crc;
+    if (end - p >= 4) {
+        h = rotl(h ^ (static_cast<uint64_t>(get32(p)) * P1), 23) * P2 + P3;
+        p += 4;
+    }
+    for (; p < end; ++p) {
+        h = rotl(h ^ (*p * P5), 11) * P1;
+    }
+    h ^= h >> 33;
+    h *= P2;
+    h ^= h >> 29;
+    h *= P3;
+    h ^= h >> 32;
+    return h;
 }
 
 namespace {
@@ -84,9 +96,12 @@ public:
         return false;
     }
 
-    bool header(Section &nodes, Section &enums, Section &names, Section &modules)
+    // The header and the layout of the sections. The image may hold the tree part of the file
+    // only (up to the sources); fileSize is the size of the whole file.
+    bool header(uint64_t fileSize, bool withSources, Section &nodes, Section &enums, Section &names,
+                Section &modules)
     {
-        if (size_ == 0) {
+        if (fileSize == 0) {
             return fail(CVMIB_E_FORMAT, "empty file, not a MIB database");
         }
         if (size_ < sizeof kMagic || std::memcmp(p_, kMagic, sizeof kMagic) != 0) {
@@ -104,21 +119,39 @@ public:
                                              std::to_string(kMajorVersion) + ".x");
         }
         uint32_t headerSize = get32(p_ + 12);
-        uint64_t fileSize = get64(p_ + 16);
-        if (fileSize != size_) {
-            if (fileSize > size_) {
+        uint64_t declared = get64(p_ + 16);
+        if (declared != fileSize) {
+            if (declared > fileSize) {
                 return fail(CVMIB_E_TRUNCATED, "truncated: the header gives " +
-                                                   std::to_string(fileSize) + " bytes, the file has " +
-                                                   std::to_string(size_));
+                                                   std::to_string(declared) + " bytes, the file has " +
+                                                   std::to_string(fileSize));
             }
-            return fail(CVMIB_E_CORRUPT, "the header gives " + std::to_string(fileSize) +
-                                             " bytes, the file has " + std::to_string(size_));
+            return fail(CVMIB_E_CORRUPT, "the header gives " + std::to_string(declared) +
+                                             " bytes, the file has " + std::to_string(fileSize));
         }
         if (headerSize < kHeaderSize || headerSize > size_) {
             return fail(CVMIB_E_CORRUPT, "bad header size " + std::to_string(headerSize));
         }
-        if (crc32(p_ + headerSize, size_ - headerSize) != get32(p_ + kChecksumOffset)) {
+        if (get32(p_ + 96) != 0 || get32(p_ + 100) != 0) {
+            return fail(CVMIB_E_CORRUPT, "unknown header flags");
+        }
+        sourcesOffset_ = get32(p_ + kSourcesOffset);
+        sourcesSize_ = get32(p_ + kSourcesOffset + 4);
+        if (sourcesOffset_ < headerSize || sourcesOffset_ > fileSize ||
+            sourcesSize_ > fileSize - sourcesOffset_) {
+            return fail(CVMIB_E_CORRUPT, "sources section lies outside the file");
+        }
+        if (size_ < (withSources ? fileSize : sourcesOffset_)) {
+            return fail(CVMIB_E_TRUNCATED, "truncated: " + std::to_string(size_) + " bytes read");
+        }
+        // Everything the tree is made of lies between the header and the sources.
+        treeEnd_ = sourcesOffset_;
+        if (xxh64(p_ + headerSize, treeEnd_ - headerSize) != get64(p_ + kTreeChecksumOffset)) {
             return fail(CVMIB_E_CORRUPT, "checksum mismatch: the file is damaged");
+        }
+        if (withSources &&
+            xxh64(p_ + sourcesOffset_, sourcesSize_) != get64(p_ + kSourcesChecksumOffset)) {
+            return fail(CVMIB_E_CORRUPT, "checksum mismatch in the module sources: the file is damaged");
         }
         const uint16_t minimum[4] = {kNodeRecordSize, kEnumRecordSize, kNameRecordSize,
                                      kModuleRecordSize};
@@ -126,9 +159,9 @@ public:
         const char *what[4] = {"node", "enum", "name", "module"};
         for (int i = 0; i < 4; ++i) {
             Section &s = *sections[i];
-            s.recordSize = get16(p_ + 28 + 2 * i);
-            s.offset = get32(p_ + 36 + 8 * i);
-            s.count = get32(p_ + 40 + 8 * i);
+            s.recordSize = get16(p_ + kRecordSizesOffset + 2 * i);
+            s.offset = get32(p_ + kSectionsOffset + 8 * i);
+            s.count = get32(p_ + kSectionsOffset + 4 + 8 * i);
             if (s.recordSize < minimum[i]) {
                 return fail(CVMIB_E_CORRUPT, std::string(what[i]) + " records of " +
                                                  std::to_string(s.recordSize) + " bytes are too short");
@@ -139,8 +172,8 @@ public:
                                                  std::to_string(s.offset) + ") lies outside the file");
             }
         }
-        strOffset_ = get32(p_ + 68);
-        strSize_ = get32(p_ + 72);
+        strOffset_ = get32(p_ + kStringsOffset);
+        strSize_ = get32(p_ + kStringsOffset + 4);
         if (!inside(strOffset_, strSize_, headerSize)) {
             return fail(CVMIB_E_CORRUPT, "strings section lies outside the file");
         }
@@ -167,10 +200,15 @@ public:
         return true;
     }
 
-    // A run of bytes inside the strings section.
-    bool span(uint32_t ref, uint32_t length) const
+    // A module's text inside the sources section.
+    bool source(uint32_t ref, uint32_t length) const
     {
-        return ref < strSize_ && length <= strSize_ - ref;
+        return ref < sourcesSize_ && length <= sourcesSize_ - ref;
+    }
+
+    const char *sourceText(uint32_t ref) const
+    {
+        return reinterpret_cast<const char *>(p_ + sourcesOffset_ + ref);
     }
 
     const unsigned char *record(const Section &s, size_t i) const
@@ -179,9 +217,10 @@ public:
     }
 
 private:
+    // Inside the tree part: after the header, before the sources.
     bool inside(uint64_t offset, uint64_t length, uint64_t headerSize) const
     {
-        return length == 0 || (offset >= headerSize && offset <= size_ && length <= size_ - offset);
+        return length == 0 || (offset >= headerSize && offset <= treeEnd_ && length <= treeEnd_ - offset);
     }
 
     const unsigned char *p_;
@@ -190,6 +229,9 @@ private:
     std::string *error_;
     uint32_t strOffset_ = 0;
     uint32_t strSize_ = 0;
+    uint32_t sourcesOffset_ = 0;
+    uint32_t sourcesSize_ = 0;
+    uint64_t treeEnd_ = 0;
 };
 
 bool validLabel(const char *label, CVmibOid subid)
@@ -230,7 +272,15 @@ Database::~Database()
     delete[] names_;
 }
 
-std::unique_ptr<Database> Database::load(std::string image, int *code, std::string *error)
+std::unique_ptr<Database> Database::load(std::string image, int *code, std::string *error,
+                                         bool withSources)
+{
+    uint64_t size = image.size();
+    return parse(std::move(image), size, withSources, code, error);
+}
+
+std::unique_ptr<Database> Database::parse(std::string image, uint64_t fileSize, bool withSources,
+                                          int *code, std::string *error)
 {
     std::unique_ptr<Database> db(new (std::nothrow) Database);
     if (!db) {
@@ -241,7 +291,7 @@ std::unique_ptr<Database> Database::load(std::string image, int *code, std::stri
     db->image_ = std::move(image); // texts point into this copy from here on
     Loader in(db->image_, code, error);
     Section nodes, enums, names, modules;
-    if (!in.header(nodes, enums, names, modules)) {
+    if (!in.header(fileSize, withSources, nodes, enums, names, modules)) {
         return nullptr;
     }
 
@@ -265,17 +315,15 @@ std::unique_ptr<Database> Database::load(std::string image, int *code, std::stri
     for (uint32_t i = 0; i < modules.count; ++i) {
         const unsigned char *r = in.record(modules, i);
         Module &m = db->modules_[i];
-        const char *source = nullptr;
         uint32_t sourceRef = get32(r + 12), sourceSize = get32(r + 16);
-        if (!in.text(get32(r), &m.name, "module name", i) || !in.text(get32(r + 4), &m.file, "file", i) ||
-            !in.text(sourceRef, &source, "source", i)) {
+        if (!in.text(get32(r), &m.name, "module name", i) || !in.text(get32(r + 4), &m.file, "file", i)) {
             return nullptr;
         }
         if (m.name == nullptr || *m.name == '\0') {
             in.fail(CVMIB_E_CORRUPT, "module " + std::to_string(i) + " has no name");
             return nullptr;
         }
-        if (source != nullptr && !in.span(sourceRef, sourceSize)) {
+        if (sourceRef != kNone && !in.source(sourceRef, sourceSize)) {
             in.fail(CVMIB_E_CORRUPT, std::string("module ") + m.name + ": source size " +
                                          std::to_string(sourceSize) + " runs past its text");
             return nullptr;
@@ -285,8 +333,9 @@ std::unique_ptr<Database> Database::load(std::string image, int *code, std::stri
             return nullptr;
         }
         m.added = (get32(r + 8) & kModuleAdded) != 0;
-        m.source = source;
-        m.sourceSize = source != nullptr ? sourceSize : 0;
+        bool present = withSources && sourceRef != kNone;
+        m.source = present ? in.sourceText(sourceRef) : nullptr;
+        m.sourceSize = present ? sourceSize : 0;
         m.nodeCount = 0;
     }
 
@@ -443,14 +492,53 @@ bool readFile(const std::string &path, std::string &data, std::string *error)
     return ok;
 }
 
-std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code, std::string *error)
+std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code, std::string *error,
+                                             bool withSources)
 {
-    std::string image;
-    if (!readFile(path, image, error)) {
+    FILE *f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
         *code = CVMIB_E_OPEN;
+        *error = path + ": " + std::strerror(errno);
         return nullptr;
     }
-    std::unique_ptr<Database> db = load(std::move(image), code, error);
+    // The tree part alone, unless the sources are wanted: its end is in the header.
+    std::string image;
+    uint64_t fileSize = 0;
+    bool ok = std::fseek(f, 0, SEEK_END) == 0;
+    long end = ok ? std::ftell(f) : -1;
+    ok = ok && end >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        fileSize = static_cast<uint64_t>(end);
+        size_t want = static_cast<size_t>(fileSize);
+        unsigned char head[kHeaderSize];
+        size_t got = std::fread(head, 1, sizeof head, f);
+        if (!withSources && got == sizeof head && std::memcmp(head, kMagic, sizeof kMagic) == 0) {
+            uint64_t treeEnd = get32(head + kSourcesOffset);
+            want = treeEnd >= got && treeEnd <= fileSize ? static_cast<size_t>(treeEnd) : want;
+        }
+        try {
+            image.resize(want);
+        } catch (const std::bad_alloc &) {
+            std::fclose(f);
+            *code = CVMIB_E_NOMEM;
+            *error = path + ": out of memory";
+            return nullptr;
+        }
+        std::memcpy(&image[0], head, std::min(got, want));
+        if (want > got) {
+            ok = std::fread(&image[got], 1, want - got, f) == want - got;
+        } else {
+            image.resize(std::min(got, want));
+        }
+    }
+    int savedErrno = errno;
+    std::fclose(f);
+    if (!ok) {
+        *code = CVMIB_E_OPEN;
+        *error = path + ": " + std::strerror(savedErrno);
+        return nullptr;
+    }
+    std::unique_ptr<Database> db = parse(std::move(image), fileSize, withSources, code, error);
     if (!db) {
         *error = path + ": " + *error;
     }

@@ -154,6 +154,7 @@ bool serialize(const Model &model, std::string &image, std::string *error)
         }
         put32(nodes, node.module);
     }
+    std::string sources;
     for (const ModuleSpec &m : model.modules) {
         if (m.name.empty()) {
             fail(error, "a module without a name");
@@ -162,8 +163,9 @@ bool serialize(const Model &model, std::string &image, std::string *error)
         put32(modules, strings.add(m.name));
         put32(modules, strings.add(m.file));
         put32(modules, m.added ? kModuleAdded : 0);
-        put32(modules, m.source.empty() ? kNone : strings.addUnique(m.source));
+        put32(modules, m.source.empty() ? kNone : static_cast<uint32_t>(sources.size()));
         put32(modules, static_cast<uint32_t>(m.source.size()));
+        sources += m.source;
     }
 
     const std::string &text = strings.data();
@@ -176,6 +178,8 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     };
     uint64_t nodeOffset = place(nodes), enumOffset = place(enums), nameOffset = place(names),
              moduleOffset = place(modules), stringOffset = place(text);
+    uint64_t sourcesOffset = size;
+    size += sources.size();
     if (size > 0xffffffffu) {
         fail(error, "the database would exceed 4 GB");
         return false;
@@ -187,13 +191,15 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     std::memcpy(&image[nameOffset], names.data(), names.size());
     std::memcpy(&image[moduleOffset], modules.data(), modules.size());
     std::memcpy(&image[stringOffset], text.data(), text.size());
+    std::memcpy(&image[sourcesOffset], sources.data(), sources.size());
 
     std::string header(kMagic, sizeof kMagic);
     put16(header, kMajorVersion);
     put16(header, kMinorVersion);
     put32(header, kHeaderSize);
     put64(header, size);
-    put32(header, 0); // checksum, below
+    put64(header, 0); // checksums, below
+    put64(header, 0);
     put16(header, kNodeRecordSize);
     put16(header, kEnumRecordSize);
     put16(header, kNameRecordSize);
@@ -208,12 +214,13 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     put32(header, static_cast<uint32_t>(model.modules.size()));
     put32(header, static_cast<uint32_t>(stringOffset));
     put32(header, static_cast<uint32_t>(text.size()));
+    put32(header, static_cast<uint32_t>(sourcesOffset));
+    put32(header, static_cast<uint32_t>(sources.size()));
     put32(header, 0); // flags
+    put32(header, 0); // reserved
     std::memcpy(&image[0], header.data(), header.size());
-    uint32_t crc = crc32(image.data() + kHeaderSize, image.size() - kHeaderSize);
-    for (int k = 0; k < 4; ++k) {
-        image[kChecksumOffset + k] = static_cast<char>((crc >> (8 * k)) & 0xff);
-    }
+    set64(&image[kTreeChecksumOffset], xxh64(image.data() + kHeaderSize, sourcesOffset - kHeaderSize));
+    set64(&image[kSourcesChecksumOffset], xxh64(image.data() + sourcesOffset, sources.size()));
     return true;
 }
 
