@@ -1,0 +1,84 @@
+// Path templates and absolute paths.
+#include "cv.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+#ifdef _WIN32
+const char kSeparator = '\\';
+#else
+const char kSeparator = '/';
+#endif
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+} // namespace
+
+extern "C" const char *_CVBuildPath(const char *pathTemplate, const char *fileName, int flags)
+{
+    static std::string result;
+    if (pathTemplate == nullptr && fileName == nullptr) {
+        return nullptr;
+    }
+    std::string path;
+    for (const char *p = pathTemplate != nullptr ? pathTemplate : ""; *p != '\0'; ++p) {
+        if (*p != '%') {
+            path.push_back(*p);
+            continue;
+        }
+        const char *end = p + 1;
+        while (*end != '\0' && *end != '%') {
+            ++end;
+        }
+        if (*end == '\0') {
+            path.append(p); // no closing "%": as written
+            break;
+        }
+        std::string name(p + 1, end);
+        if (name.empty()) {
+            path.push_back('%');
+        } else {
+            const char *value = std::getenv(name.c_str());
+            if (value != nullptr) {
+                path.append(value);
+            } else if (flags & CV_BUILDPATH_KEEP_UNSET) {
+                path.append(p, end + 1);
+            }
+        }
+        p = end;
+    }
+    if (fileName != nullptr && *fileName != '\0') {
+        if (!path.empty() && !isSeparator(path.back())) {
+            path.push_back(kSeparator);
+        }
+        path.append(fileName);
+    }
+    for (char &c : path) {
+        if (isSeparator(c)) {
+            c = kSeparator;
+        }
+    }
+    result = path;
+    return result.c_str();
+}
+
+extern "C" int _CVisAbsPath(const char *path)
+{
+    if (path == nullptr || *path == '\0') {
+        return 0;
+    }
+#ifdef _WIN32
+    if (isSeparator(path[0])) {
+        return 1;
+    }
+    bool letter = (path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z');
+    return letter && path[1] == ':' && isSeparator(path[2]);
+#else
+    return path[0] == '/';
+#endif
+}
