@@ -133,9 +133,10 @@ public:
 
 private:
     Database() = default;
-    static std::unique_ptr<Database> parse(std::string image, uint64_t fileSize, bool withSources,
-                                           int *code, std::string *error);
-    std::string image_;
+    static std::unique_ptr<Database> parse(std::unique_ptr<char[]> image, size_t size,
+                                           uint64_t fileSize, bool withSources, int *code,
+                                           std::string *error);
+    std::unique_ptr<char[]> image_;
     CVmibNode *nodes_ = nullptr;
     size_t nodeCount_ = 0;
     CVmibEnum *enums_ = nullptr;

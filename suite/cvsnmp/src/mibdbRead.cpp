@@ -83,9 +83,8 @@ struct Section {
 
 class Loader {
 public:
-    Loader(const std::string &image, int *code, std::string *error)
-        : p_(reinterpret_cast<const unsigned char *>(image.data())), size_(image.size()),
-          code_(code), error_(error)
+    Loader(const char *image, size_t size, int *code, std::string *error)
+        : p_(reinterpret_cast<const unsigned char *>(image)), size_(size), code_(code), error_(error)
     {
     }
 
@@ -192,12 +191,18 @@ public:
             return true;
         }
         if (ref >= strSize_) {
-            return fail(CVMIB_E_CORRUPT, "record " + std::to_string(node) + ": " + field +
-                                             " text offset " + std::to_string(ref) +
-                                             " is outside the strings section");
+            return badText(ref, field, node);
         }
         *out = reinterpret_cast<const char *>(p_ + strOffset_ + ref);
         return true;
+    }
+
+    // Kept out of line, so that the check above stays small enough to inline.
+    __attribute__((noinline)) bool badText(uint32_t ref, const char *field, size_t node)
+    {
+        return fail(CVMIB_E_CORRUPT, "record " + std::to_string(node) + ": " + field +
+                                         " text offset " + std::to_string(ref) +
+                                         " is outside the strings section");
     }
 
     // A module's text inside the sources section.
@@ -275,12 +280,19 @@ Database::~Database()
 std::unique_ptr<Database> Database::load(std::string image, int *code, std::string *error,
                                          bool withSources)
 {
-    uint64_t size = image.size();
-    return parse(std::move(image), size, withSources, code, error);
+    std::unique_ptr<char[]> copy(new (std::nothrow) char[image.size() + 1]);
+    if (!copy) {
+        *code = CVMIB_E_NOMEM;
+        *error = "out of memory";
+        return nullptr;
+    }
+    std::memcpy(copy.get(), image.data(), image.size());
+    return parse(std::move(copy), image.size(), image.size(), withSources, code, error);
 }
 
-std::unique_ptr<Database> Database::parse(std::string image, uint64_t fileSize, bool withSources,
-                                          int *code, std::string *error)
+std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t size,
+                                          uint64_t fileSize, bool withSources, int *code,
+                                          std::string *error)
 {
     std::unique_ptr<Database> db(new (std::nothrow) Database);
     if (!db) {
@@ -288,8 +300,8 @@ std::unique_ptr<Database> Database::parse(std::string image, uint64_t fileSize, 
         *error = "out of memory";
         return nullptr;
     }
-    db->image_ = std::move(image); // texts point into this copy from here on
-    Loader in(db->image_, code, error);
+    db->image_ = std::move(image); // texts point into this block from here on
+    Loader in(db->image_.get(), size, code, error);
     Section nodes, enums, names, modules;
     if (!in.header(fileSize, withSources, nodes, enums, names, modules)) {
         return nullptr;
@@ -501,8 +513,10 @@ std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code,
         *error = path + ": " + std::strerror(errno);
         return nullptr;
     }
-    // The tree part alone, unless the sources are wanted: its end is in the header.
-    std::string image;
+    // The tree part alone, unless the sources are wanted: its end is in the header. The block
+    // is not cleared first: every byte of it is read from the file.
+    std::unique_ptr<char[]> image;
+    size_t size = 0;
     uint64_t fileSize = 0;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long end = ok ? std::ftell(f) : -1;
@@ -516,19 +530,18 @@ std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code,
             uint64_t treeEnd = get32(head + kSourcesOffset);
             want = treeEnd >= got && treeEnd <= fileSize ? static_cast<size_t>(treeEnd) : want;
         }
-        try {
-            image.resize(want);
-        } catch (const std::bad_alloc &) {
+        size = std::min(got, want);
+        image.reset(new (std::nothrow) char[want + 1]);
+        if (!image) {
             std::fclose(f);
             *code = CVMIB_E_NOMEM;
             *error = path + ": out of memory";
             return nullptr;
         }
-        std::memcpy(&image[0], head, std::min(got, want));
+        std::memcpy(image.get(), head, size);
         if (want > got) {
-            ok = std::fread(&image[got], 1, want - got, f) == want - got;
-        } else {
-            image.resize(std::min(got, want));
+            ok = std::fread(image.get() + got, 1, want - got, f) == want - got;
+            size = want;
         }
     }
     int savedErrno = errno;
@@ -538,7 +551,7 @@ std::unique_ptr<Database> Database::loadFile(const std::string &path, int *code,
         *error = path + ": " + std::strerror(savedErrno);
         return nullptr;
     }
-    std::unique_ptr<Database> db = parse(std::move(image), fileSize, withSources, code, error);
+    std::unique_ptr<Database> db = parse(std::move(image), size, fileSize, withSources, code, error);
     if (!db) {
         *error = path + ": " + *error;
     }
