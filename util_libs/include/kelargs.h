@@ -16,16 +16,8 @@
 #endif
 
 /* Option tables and resource lists keep the X Toolkit's layout, so a tool's Motif-style start-up
- * code serves both halves. Where the X headers exist they are used as they are. */
-#if defined(__has_include)
-#if __has_include(<X11/Intrinsic.h>)
-#include <X11/Intrinsic.h>
-#include <X11/Xresource.h>
-#define KEL_HAVE_XT 1
-#endif
-#endif
-
-#ifndef KEL_HAVE_XT
+ * code serves both halves. When the X Toolkit's headers came first, their types are used. */
+#ifndef _XtIntrinsic_h
 typedef char *String;
 typedef char *XPointer;
 typedef void *XtPointer;
