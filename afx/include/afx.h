@@ -84,9 +84,6 @@ public:
     char *GetBuffer(int nMinBufLength);
     void ReleaseBuffer(int nNewLength = -1);
 
-    friend BOOL operator==(const CString &a, const char *b);
-    friend BOOL operator!=(const CString &a, const char *b) { return !(a == b); }
-
 private:
     void assign(const char *pch, int nLength);
 
@@ -94,6 +91,12 @@ private:
     int m_nLength;
     int m_nAllocLength;
 };
+
+AFX_API BOOL operator==(const CString &a, const char *b);
+inline BOOL operator!=(const CString &a, const char *b)
+{
+    return !(a == b);
+}
 
 struct CSize : SIZE {
     CSize() { cx = cy = 0; }

@@ -174,5 +174,5 @@ void CString::Format(const char *lpszFormat, ...)
 
 BOOL operator==(const CString &a, const char *b)
 {
-    return strcmp(a.m_pchData, b != nullptr ? b : "") == 0;
+    return strcmp(a, b != nullptr ? b : "") == 0;
 }
