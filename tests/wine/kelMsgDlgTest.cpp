@@ -190,6 +190,19 @@ TEST(ModelessMessages, ALongMessageIsCutAt4095Bytes)
     DestroyWindow(w);
 }
 
+TEST(ModelessMessages, AWindowCanShowAnIconOfTheApplication)
+{
+    auto *dialog = new CKelMsgDlg(nullptr);
+    dialog->Create(IDI_TEST_ICON, "with the tool's icon", "Tool", nullptr);
+    HWND w = dialog->m_hWnd;
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(windowText(w), "Tool");
+    EXPECT_EQ(describeWindow(w).icon, testApp.LoadIcon(IDI_TEST_ICON));
+    EXPECT_EQ(windowText(GetDlgItem(w, IDC_KEL_MSGTEXT)), "with the tool's icon");
+    dialog->SendMessage(WM_CLOSE); // the close box, as the OK button: the window goes
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(w); }));
+}
+
 namespace {
 int statusClosed = 0;
 }
