@@ -21,11 +21,6 @@ struct ShownDialog : CDialog {
     }
 };
 
-HWND focusWindow()
-{
-    return ::GetFocus();
-}
-
 } // namespace
 
 TEST(PseudoWidget, IsNullUntilInitialisedAndAgainAfterAssigningZero)
