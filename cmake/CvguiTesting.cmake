@@ -30,6 +30,10 @@ function(cvgui_add_test name kind)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+  if(kind STREQUAL "motif")
+    # Tests press buttons through the server as a user does.
+    target_link_libraries(${name} PRIVATE X11::Xtst)
+  endif()
   # Both builds' tests run in one ctest run, where a name must be unique.
   set(testname ${name})
   if(WIN32 AND kind STREQUAL "unit")

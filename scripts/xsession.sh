@@ -29,6 +29,7 @@ for _ in $(seq 1 200); do
   xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q '= 0x' && break
   sleep 0.05
 done
-xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q '= 0x' || { echo "xsession: mwm did not start" >&2; exit 1; }
+xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q "= 0x" || {
+  echo "xsession: mwm did not start on $DISPLAY" >&2; cat "$tmp/mwm.log" "$tmp/xvfb.log" >&2; exit 1; }
 
 "$@"

@@ -117,6 +117,17 @@ CVGUI_API int CVmenuEntryCommandId(Widget entry);
 /* The live entry that holds a command identifier (3024..3123), or NULL. */
 CVGUI_API Widget CVmenuEntryForCommandId(int commandId);
 
+/* ---- Menus ------------------------------------------------------------------------------- */
+
+CVGUI_API Widget AddMenuBar(Widget parent, const char *name);
+/* A pull-down pane opened by a new cascade entry showing label in parentMenu; stored through
+ * paneOut when given. */
+CVGUI_API Widget AddMenuPane(Widget parentMenu, Widget *paneOut, const char *label, const char *name,
+                             int unused1, int unused2);
+/* A managed push-button entry, or a toggle entry when toggle is true; label is its name too. */
+CVGUI_API Widget AddMenuItem(Widget pane, const char *label, const char *name, Boolean toggle,
+                             XtCallbackProc callback, XtPointer clientData);
+
 /* ---- Shell preparation, close protocol, widget help -------------------------------------- */
 
 CVGUI_API void setupGUIShell(Widget w);

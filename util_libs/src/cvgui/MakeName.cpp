@@ -17,7 +17,9 @@ static int _wlib_unique_names = 0;
 
 extern "C" char *GetNam(const char *name, const char *defaultName, int *counter)
 {
-    if (name != nullptr && *name != '\0') {
+    if (name == nameBuffer) {
+        // A builder passing on the name it resolved (AddSText to AddLabel): already in place.
+    } else if (name != nullptr && *name != '\0') {
         snprintf(nameBuffer, sizeof nameBuffer, "%s", name);
     } else if (_wlib_unique_names) {
         snprintf(nameBuffer, sizeof nameBuffer, "%s_%04d", defaultName, (*counter)++);

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# demo.sh: runs the demo tool on $DISPLAY; without a display, on a private Xvfb with mwm, where it
+# writes a screenshot PNG and prints its path.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(dirname "$here")
+build=${CVGUI_BUILD:-$top/build}/linux
+locale=$build/share/locale
+export NLSPATH="$locale/%l/LC_MESSAGES/%N:$locale/C/LC_MESSAGES/%N"
+demo=$build/bin/cvdemo
+
+if [ "${1:-}" = --shot ]; then
+  shot=$2
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  "$demo" --ready >"$fifo" &
+  pid=$!
+  if timeout 20 grep -q -m1 'cvdemo: ready' <"$fifo"; then
+    xwd -root -silent | convert xwd:- -trim +repage "$shot"
+    status=$?
+  else
+    echo "demo: the demo window did not come up" >&2
+    status=1
+  fi
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  rm -f "$fifo"
+  exit $status
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$demo"
+fi
+shot=$build/cvdemo.png
+"$here/xsession.sh" "$0" --shot "$shot" || exit 1
+echo "Screenshot of the demo: $shot"

@@ -1,0 +1,246 @@
+// The simple builders on real Motif: names, staged resources, the label rule, containers.
+#include "motifHarness.h"
+
+#include <Xm/ArrowB.h>
+#include <Xm/BulletinB.h>
+#include <Xm/DialogS.h>
+#include <Xm/DrawingA.h>
+#include <Xm/Form.h>
+#include <Xm/Frame.h>
+#include <Xm/Label.h>
+#include <Xm/MainW.h>
+#include <Xm/PanedW.h>
+#include <Xm/RowColumn.h>
+#include <Xm/ScrollBar.h>
+#include <Xm/ScrolledW.h>
+#include <Xm/ToggleB.h>
+#include <functional>
+
+using motif::app;
+using motif::labelText;
+
+namespace {
+
+Widget parentForm()
+{
+    static Widget form = nullptr;
+    if (form == nullptr) {
+        form = XmCreateForm(app().shell, const_cast<char *>("testParent"), nullptr, 0);
+        XtManageChild(form);
+    }
+    return form;
+}
+
+// Resources that a resource file gives some of the widgets these tests build.
+struct ResourceFile {
+    ResourceFile()
+    {
+        motif::fallbackResources() = {
+            "*labelFromFile.labelString: From the resource file",
+            "*toggleFromFile.labelString: Toggle from file",
+        };
+    }
+} resourceFile;
+
+struct BuilderCase {
+    const char *builder;
+    std::function<Widget(const char *name)> build;
+    const char *defaultName;
+    WidgetClass widgetClass;
+};
+
+std::vector<BuilderCase> builders()
+{
+    Widget p = parentForm();
+    return {
+        {"AddAButton", [p](const char *n) { return AddAButton(p, nullptr, n, nullptr, nullptr); }, "arrowButton", xmArrowButtonWidgetClass},
+        {"AddBBoard", [p](const char *n) { return AddBBoard(p, n); }, "bboard", xmBulletinBoardWidgetClass},
+        {"AddBBoardD", [p](const char *n) { return AddBBoardD(p, n, "t"); }, "bboardD", xmBulletinBoardWidgetClass},
+        {"AddMotifForm", [p](const char *n) { return AddMotifForm(p, n); }, "form", xmFormWidgetClass},
+        {"AddMotifFormD", [p](const char *n) { return AddMotifFormD(p, n, "t"); }, "form_d", xmFormWidgetClass},
+        {"AddDraw", [p](const char *n) { return AddDraw(p, n); }, "draw", xmDrawingAreaWidgetClass},
+        {"AddFrame", [p](const char *n) { return AddFrame(p, n, 1); }, "frame", xmFrameWidgetClass},
+        {"AddLabel", [p](const char *n) { return AddLabel(p, n, "x", 0); }, "label", xmLabelWidgetClass},
+        {"AddSText", [p](const char *n) { return AddSText(p, n, "x"); }, "staticText", xmLabelWidgetClass},
+        {"AddMWin", [p](const char *n) { return AddMWin(p, n); }, "mainWindow", xmMainWindowWidgetClass},
+        {"AddVPane", [p](const char *n) { return AddVPane(p, n, True); }, "panedWindow", xmPanedWindowWidgetClass},
+        {"AddRowCol", [p](const char *n) { return AddRowCol(p, n); }, "rowCol", xmRowColumnWidgetClass},
+        {"AddHRowCol", [p](const char *n) { return AddHRowCol(p, n); }, "hRowCol", xmRowColumnWidgetClass},
+        {"AddButtonBox", [p](const char *n) { return AddButtonBox(p, n, 0x4305); }, "buttonBox", xmRowColumnWidgetClass},
+        {"AddRadioBox", [p](const char *n) { return AddRadioBox(p, n); }, "radioBox", xmRowColumnWidgetClass},
+        {"AddSBar", [p](const char *n) { return AddSBar(p, n); }, "scrollBar", xmScrollBarWidgetClass},
+        {"AddSWin", [p](const char *n) { return AddSWin(p, n); }, "scrolledWindow", xmScrolledWindowWidgetClass},
+        {"AddMTButton", [p](const char *n) { return AddMTButton(p, "x", n, False, nullptr, nullptr); }, "tbutton", xmToggleButtonWidgetClass},
+        {"AddMTButtonG", [p](const char *n) { return AddMTButtonG(p, "x", n, False, nullptr, nullptr); }, "tbutton", xmToggleButtonWidgetClass},
+    };
+}
+
+template <typename T> T getValue(Widget w, const char *resource)
+{
+    T value{};
+    XtVaGetValues(w, resource, &value, nullptr);
+    return value;
+}
+
+} // namespace
+
+TEST(Builders, NameWidgetsByTheNamingRuleAndLeaveNoStagedArguments)
+{
+    for (const BuilderCase &c : builders()) {
+        SCOPED_TRACE(c.builder);
+        Widget w = c.build(nullptr);
+        ASSERT_NE(w, nullptr);
+        EXPECT_STREQ(XtName(w), c.defaultName) << "null name";
+        EXPECT_TRUE(XtIsSubclass(w, c.widgetClass));
+        EXPECT_EQ(widgetArgCnt, 0u);
+
+        EXPECT_STREQ(XtName(c.build("")), c.defaultName) << "empty name";
+        EXPECT_STREQ(XtName(c.build("given")), "given");
+        EXPECT_STREQ(_nptr, "given");
+        EXPECT_EQ(widgetArgCnt, 0u);
+    }
+}
+
+TEST(Builders, ManageOnlyWhereTheNameSaysSo)
+{
+    Widget p = parentForm();
+    EXPECT_FALSE(XtIsManaged(AddLabel(p, nullptr, "l", 0)));
+    EXPECT_TRUE(XtIsManaged(AddMLabel(p, nullptr, "l")));
+    EXPECT_FALSE(XtIsManaged(AddAButton(p, nullptr, nullptr, nullptr, nullptr)));
+    EXPECT_TRUE(XtIsManaged(AddMAButton(p, nullptr, nullptr, nullptr, nullptr)));
+    EXPECT_FALSE(XtIsManaged(AddSText(p, nullptr, "s")));
+    // Toggle buttons come managed.
+    EXPECT_TRUE(XtIsManaged(AddMTButton(p, "t", nullptr, True, nullptr, nullptr)));
+}
+
+TEST(Builders, LongNamesAreCutToTheNameBuffer)
+{
+    std::string longName(200, 'n');
+    Widget w = AddRowCol(parentForm(), longName.c_str());
+    EXPECT_EQ(std::string(XtName(w)), std::string(79, 'n'));
+}
+
+TEST(StagedArguments, CallersResourcesApplyAndTheBuildersOwnWin)
+{
+    Widget p = parentForm();
+    XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 13), widgetArgCnt++;
+    XtSetArg(widgetArgs[widgetArgCnt], XmNalignment, XmALIGNMENT_END), widgetArgCnt++;
+    Widget text = AddSText(p, nullptr, "left");
+    EXPECT_EQ(getValue<unsigned char>(text, XmNalignment), XmALIGNMENT_BEGINNING);
+    EXPECT_EQ(getValue<Dimension>(text, XmNmarginWidth), 13);
+    EXPECT_EQ(widgetArgCnt, 0u);
+
+    XtSetArg(widgetArgs[widgetArgCnt], XmNshadowType, XmSHADOW_ETCHED_OUT), widgetArgCnt++;
+    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
+    XtSetArg(widgetArgs[widgetArgCnt], XmNorientation, XmVERTICAL), widgetArgCnt++;
+    EXPECT_EQ(getValue<unsigned char>(AddHRowCol(p, nullptr), XmNorientation), XmHORIZONTAL);
+    XtSetArg(widgetArgs[widgetArgCnt], XmNset, False), widgetArgCnt++;
+    EXPECT_TRUE(getValue<Boolean>(AddMTButton(p, "t", nullptr, True, nullptr, nullptr), XmNset));
+}
+
+TEST(LabelRule, LabelGivenInTheCallAppliesUnlessTheResourceFileGivesOne)
+{
+    Widget p = parentForm();
+    EXPECT_EQ(labelText(AddLabel(p, "plainLabel", "Call label", 0)), "Call label");
+    EXPECT_EQ(labelText(AddLabel(p, "labelFromFile", "Call label", 0)), "From the resource file");
+    EXPECT_EQ(labelText(AddMLabel(p, "multi", "two\nlines")), "two\nlines");
+    // Without a label the widget keeps Motif's own: its name.
+    EXPECT_EQ(labelText(AddLabel(p, "noLabel", nullptr, 0)), "noLabel");
+
+    EXPECT_EQ(labelText(AddMTButton(p, "Toggle", "plainToggle", False, nullptr, nullptr)), "Toggle");
+    EXPECT_EQ(labelText(AddMTButton(p, "Toggle", "toggleFromFile", False, nullptr, nullptr)), "Toggle from file");
+    EXPECT_EQ(labelText(AddSText(p, nullptr, "Static")), "Static");
+}
+
+TEST(Containers, FrameShadowFollowsTheType)
+{
+    Widget p = parentForm();
+    unsigned char motifDefault = getValue<unsigned char>(XmCreateFrame(p, const_cast<char *>("f"), nullptr, 0), XmNshadowType);
+    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
+    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 2), XmNshadowType), XmSHADOW_OUT);
+    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 0), XmNshadowType), motifDefault);
+    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 3), XmNshadowType), motifDefault);
+}
+
+TEST(Containers, ButtonBoxReadsItsFlagsBitWise)
+{
+    Widget p = parentForm();
+    Widget plain = AddRowCol(p, nullptr);
+    Widget none = AddButtonBox(p, nullptr, 0);
+    EXPECT_EQ(getValue<unsigned char>(none, XmNorientation), getValue<unsigned char>(plain, XmNorientation));
+    EXPECT_EQ(getValue<unsigned char>(none, XmNpacking), getValue<unsigned char>(plain, XmNpacking));
+    EXPECT_EQ(getValue<Dimension>(none, XmNspacing), getValue<Dimension>(plain, XmNspacing));
+
+    Widget horizontal = AddButtonBox(p, nullptr, 0x8000);
+    EXPECT_EQ(getValue<unsigned char>(horizontal, XmNorientation), XmHORIZONTAL);
+
+    Widget columns = AddButtonBox(p, nullptr, 0x4000);
+    EXPECT_EQ(getValue<unsigned char>(columns, XmNpacking), XmPACK_COLUMN);
+    EXPECT_EQ(getValue<short>(columns, XmNnumColumns), getValue<short>(plain, XmNnumColumns));
+
+    Widget three = AddButtonBox(p, nullptr, 0x4300);
+    EXPECT_EQ(getValue<unsigned char>(three, XmNpacking), XmPACK_COLUMN);
+    EXPECT_EQ(getValue<short>(three, XmNnumColumns), 3);
+
+    // Column bits mean nothing without the column flag.
+    Widget ignored = AddButtonBox(p, nullptr, 0x0300);
+    EXPECT_EQ(getValue<short>(ignored, XmNnumColumns), getValue<short>(plain, XmNnumColumns));
+
+    Widget spaced = AddButtonBox(p, nullptr, 0x8000 | 0x0011);
+    EXPECT_EQ(getValue<Dimension>(spaced, XmNspacing), 17);
+    EXPECT_EQ(getValue<unsigned char>(spaced, XmNorientation), XmHORIZONTAL);
+}
+
+TEST(Containers, PanedWindowCanHideItsSashes)
+{
+    Widget p = parentForm();
+    Widget hidden = AddVPane(p, nullptr, True);
+    EXPECT_EQ(getValue<Position>(hidden, XmNsashIndent), 0);
+    EXPECT_EQ(getValue<Dimension>(hidden, XmNsashHeight), 1);
+    EXPECT_EQ(getValue<Dimension>(hidden, XmNsashWidth), 1);
+    EXPECT_EQ(getValue<Dimension>(hidden, XmNsashShadowThickness), 0);
+    EXPECT_FALSE(getValue<Boolean>(hidden, XmNseparatorOn));
+    EXPECT_EQ(getValue<Dimension>(hidden, XmNspacing), 0);
+
+    Widget shown = AddVPane(p, nullptr, False);
+    EXPECT_GT(getValue<Dimension>(shown, XmNsashHeight), 1);
+    EXPECT_TRUE(getValue<Boolean>(shown, XmNseparatorOn));
+}
+
+TEST(DialogBuilders, MakeTheContainerInADialogShellWithItsTitle)
+{
+    Widget p = parentForm();
+    Widget board = AddBBoardD(p, "board", "Board Title");
+    ASSERT_TRUE(XmIsDialogShell(XtParent(board)));
+    EXPECT_EQ(std::string(getValue<char *>(XtParent(board), XmNtitle)), "Board Title");
+
+    // Without a title the bulletin board dialog is titled with its name.
+    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddBBoardD(p, "untitledBoard", nullptr)), XmNtitle)), "untitledBoard");
+    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddBBoardD(p, nullptr, nullptr)), XmNtitle)), "bboardD");
+
+    Widget form = AddMotifFormD(p, "formDialog", "Form Title");
+    ASSERT_TRUE(XmIsDialogShell(XtParent(form)));
+    EXPECT_EQ(std::string(getValue<char *>(XtParent(form), XmNtitle)), "Form Title");
+    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddMotifFormD(p, "namedForm", nullptr)), XmNtitle)), "namedForm");
+    // Neither name nor title: the form dialog sets no title, the shell keeps its own.
+    Widget anonymous = AddMotifFormD(p, nullptr, nullptr);
+    std::string shellTitle = getValue<char *>(XtParent(anonymous), XmNtitle);
+    EXPECT_EQ(shellTitle, XtName(XtParent(anonymous)));
+}
+
+TEST(DialogBuilders, DialogsShowUnderTheWindowManagerWithTheirTitle)
+{
+    Widget board = AddBBoardD(parentForm(), "shownBoard", "Shown Board");
+    AddMLabel(board, nullptr, "Inside a dialog");
+    XtManageChild(board);
+    ASSERT_TRUE(motif::pumpUntil([&] { return motif::isViewable(XtParent(board)); }));
+    // mwm frames the dialog: its window is no longer a child of the root.
+    Window root, parent, *children;
+    unsigned int n;
+    ASSERT_TRUE(XQueryTree(app().display, XtWindow(XtParent(board)), &root, &parent, &children, &n));
+    if (children != nullptr) {
+        XFree(children);
+    }
+    EXPECT_NE(parent, root);
+    XtUnmanageChild(board);
+}
