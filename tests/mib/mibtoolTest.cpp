@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -237,6 +238,24 @@ TEST_F(MibTool, AddingAModuleAgainReplacesIt)
     EXPECT_STREQ(find(*db, "cvV1Resets")->description, "Resets since installation.");
     ASSERT_EQ(db->modules()[0].name, std::string("CVGUI-TEST-V1-MIB"));
     EXPECT_EQ(db->modules()[0].file, changed);
+}
+
+TEST_F(MibTool, SearchDirectoriesMayHoldOtherThingsThanModules)
+{
+    // A FIFO, a directory, binary and text files beside the module: none of them may stop the
+    // compiler (net-snmp alone would wait on the FIFO for ever).
+    std::string mixed = dir_ + "/mixed";
+    fs::create_directories(mixed + "/subdir");
+    ASSERT_EQ(mkfifo((mixed + "/a-fifo").c_str(), 0600), 0);
+    std::ofstream(mixed + "/notes.txt") << "not a module\n";
+    std::ofstream(mixed + "/blob.bin", std::ios::binary) << std::string("\0\x01\xff--\"", 7);
+    std::string module = mixed + "/CVGUI-TEST-V1-MIB.mib";
+    fs::copy_file(modules_ + "/CVGUI-TEST-V1-MIB.mib", module);
+    ToolRun run = tool({"-M", mixed, "add", module}, true, "timeout 60");
+    ASSERT_EQ(run.status, 0) << run.output;
+    auto db = load();
+    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_EQ(db->modules()[0].file, module);
 }
 
 TEST_F(MibTool, RefusesWrongRequestsAndLeavesTheDatabase)

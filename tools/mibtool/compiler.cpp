@@ -226,9 +226,11 @@ private:
     bool rounds()
     {
         // Kept modules are handed to net-snmp as files of a directory of their own.
+        keptDir_ = tempDir_ + "/kept";
+        fs::create_directory(keptDir_);
         for (size_t i = 0; i < kept_.size(); ++i) {
             Source &s = kept_[i];
-            s.file = tempDir_ + "/" + std::to_string(i) + ".mib";
+            s.file = keptDir_ + "/" + std::to_string(i) + ".mib";
             std::ofstream(s.file, std::ios::binary) << s.text;
         }
         std::set<std::string> refused;
@@ -348,18 +350,28 @@ private:
         }
         for (auto it = req_.searchDirs.rbegin(); it != req_.searchDirs.rend(); ++it) {
             dirs.push_back(*it);
+            std::error_code ec;
+            if (!fs::is_directory(*it, ec) && warnedDirs_.insert(*it).second) {
+                Diagnostic d;
+                d.file = *it;
+                d.text = "no such directory to look for modules in";
+                res_.diagnostics.push_back(d);
+            }
         }
         for (const Source &s : files_) {
             dirs.push_back(fs::path(s.file).parent_path().string());
         }
-        if (!kept_.empty()) {
-            dirs.push_back(tempDir_);
-        }
+        searched_.clear();
         for (const std::string &d : dirs) {
             std::error_code ec;
             if (!d.empty() && fs::is_directory(d, ec)) {
-                add_mibdir(d.c_str());
+                add_mibdir(indexOf(d).c_str());
+                searched_ = d + (searched_.empty() ? "" : ":" + searched_);
             }
+        }
+        if (!kept_.empty()) {
+            add_mibdir(keptDir_.c_str());
+            searched_ = "(the database's modules):" + searched_;
         }
         messages.clear(); // indexing the directories says nothing about the modules
 
@@ -410,6 +422,42 @@ private:
                std::find(m.header.imports.begin(), m.header.imports.end(), "SNMPv2-SMI") != m.header.imports.end();
     }
 
+    // net-snmp opens every entry of a directory it indexes, and waits forever on a FIFO: it
+    // gets a directory of links to the regular files instead.
+    std::string indexOf(const std::string &dir)
+    {
+        auto known = indexes_.find(dir);
+        if (known != indexes_.end()) {
+            return known->second;
+        }
+        std::string index = tempDir_ + "/index" + std::to_string(indexes_.size());
+        std::error_code ec;
+        fs::create_directory(index, ec);
+        for (const auto &entry : fs::directory_iterator(dir, ec)) {
+            std::string name = entry.path().filename().string();
+            std::error_code fileError;
+            if (name.empty() || name[0] == '.' || name.back() == '~' || !entry.is_regular_file(fileError)) {
+                continue;
+            }
+            fs::create_symlink(fs::absolute(entry.path()), index + "/" + name, fileError);
+        }
+        indexes_[dir] = index;
+        return index;
+    }
+
+    // The file behind a path net-snmp names: links of an index lead to the real file.
+    std::string realPath(const std::string &file) const
+    {
+        if (file.compare(0, tempDir_.size() + 6, tempDir_ + "/index") == 0) {
+            std::error_code ec;
+            fs::path target = fs::read_symlink(file, ec);
+            if (!ec) {
+                return target.lexically_normal().string();
+            }
+        }
+        return file;
+    }
+
     bool isFromFiles(const std::string &name) const
     {
         for (const Source &s : files_) {
@@ -440,6 +488,12 @@ private:
         Diagnostic d;
         d.error = isError(priority, text);
         d.text = text;
+        if (text.compare(0, 15, "MIB search path") == 0) {
+            // net-snmp names its own default path; say where this compiler looked, the
+            // directory that wins first.
+            d.text = "MIB search path: " + searched_;
+            return d;
+        }
         std::string file;
         size_t at = text.rfind(": At line ");
         size_t near = text.rfind(" near line ");
@@ -478,6 +532,7 @@ private:
             file = mp != nullptr && mp->file != nullptr ? mp->file : "";
         }
         if (!file.empty()) {
+            file = realPath(file);
             const Source *s = sourceOfFile(file);
             d.file = s != nullptr ? s->shownFile : file;
             if (d.module.empty()) {
@@ -784,17 +839,18 @@ private:
             cvmib::ModuleSpec spec;
             spec.name = mp->name;
             spec.added = explicitSet.count(spec.name) > 0;
-            const Source *s = sourceOfFile(mp->file != nullptr ? mp->file : "");
+            std::string file = realPath(mp->file != nullptr ? mp->file : "");
+            const Source *s = sourceOfFile(file);
             std::string error;
             if (s != nullptr) {
                 spec.file = s->shownFile;
                 spec.source = s->text;
-            } else if (mp->file != nullptr) {
-                spec.file = fs::absolute(mp->file).lexically_normal().string();
-                readText(mp->file, spec.source, error);
+            } else if (!file.empty()) {
+                spec.file = fs::absolute(file).lexically_normal().string();
+                readText(file, spec.source, error);
                 // Modules found through the search path are scanned for their syntax too.
                 Source found;
-                found.file = mp->file;
+                found.file = file;
                 found.shownFile = spec.file;
                 found.text = spec.source;
                 found.modules = scanText(found.text);
@@ -849,6 +905,10 @@ private:
     std::vector<std::string> added_;
     std::string tempDir_;
     std::map<std::string, uint32_t> moduleIndex_;
+    std::set<std::string> warnedDirs_;
+    std::string searched_;
+    std::string keptDir_;
+    std::map<std::string, std::string> indexes_;
 };
 
 } // namespace

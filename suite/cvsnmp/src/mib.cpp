@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+#include <string_view>
 #include <unordered_map>
 #ifdef _WIN32
 #include <windows.h>
@@ -57,8 +58,8 @@ struct Loaded {
     std::string path;
     Stamp stamp;
     std::string error;
-    // Descriptor look-up, built on the first relative name.
-    std::unordered_multimap<std::string, CVmibNode *> labels;
+    // Descriptor look-up, built on the first relative name; the keys point into the database.
+    std::unordered_multimap<std::string_view, CVmibNode *> labels;
     bool labelsBuilt = false;
 };
 
@@ -125,7 +126,7 @@ void buildLabels(Loaded &state)
     state.labelsBuilt = true;
 }
 
-CVmibNode *findLabel(const std::string &label, const std::string &module)
+CVmibNode *findLabel(std::string_view label, const std::string &module)
 {
     Loaded &state = loaded();
     if (!state.labelsBuilt) {
@@ -234,7 +235,7 @@ bool readName(const char *name, CVmibOid *oid, int room, int &count, CVmibNode *
         if (end == nullptr) {
             end = p + std::strlen(p);
         }
-        node = findLabel(std::string(p, end), module);
+        node = findLabel(std::string_view(p, static_cast<size_t>(end - p)), module);
         if (node == nullptr) {
             return false;
         }
