@@ -136,7 +136,11 @@ TEST_F(MibLibrary, IdentifiersOfUpTo256SubIdentifiers)
     std::string tooLong = name + ".7";
     count = CVMIB_MAX_OID + 8;
     EXPECT_NE(CVmib_read_objid(tooLong.c_str(), oid, &count), 0);
-    // The caller's room is respected too.
+    // The caller's room is respected too, also for a descriptor's own identifier.
+    CVmibOid small[5] = {0, 0, 0, 0, 0};
+    count = 4;
+    EXPECT_NE(CVmib_read_objid("sysDescr", small, &count), 0);
+    EXPECT_EQ(small[4], 0u) << "written past the room given";
     count = 3;
     EXPECT_NE(CVmib_read_objid(".1.3.6.1", oid, &count), 0);
     count = 4;

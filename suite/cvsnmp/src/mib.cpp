@@ -190,17 +190,22 @@ CVmibNode *childByLabel(CVmibNode *first, const char *begin, const char *end)
     return nullptr;
 }
 
-void pathOf(CVmibNode *node, CVmibOid *oid, int &count)
+// The identifier of a node, written only when it fits the caller's room.
+bool pathOf(CVmibNode *node, CVmibOid *oid, int room, int &count)
 {
     CVmibOid reversed[CVMIB_MAX_OID];
     int n = 0;
-    for (; node != nullptr && n < CVMIB_MAX_OID; node = node->parent) {
+    for (; node != nullptr; node = node->parent) {
+        if (n == room || n == CVMIB_MAX_OID) {
+            return false;
+        }
         reversed[n++] = node->subid;
     }
     for (int i = 0; i < n; ++i) {
         oid[i] = reversed[n - 1 - i];
     }
     count = n;
+    return true;
 }
 
 // Reads a dotted name into at most `room` sub-identifiers; also gives the deepest tree node
@@ -239,8 +244,7 @@ bool readName(const char *name, CVmibOid *oid, int room, int &count, CVmibNode *
         if (node == nullptr) {
             return false;
         }
-        pathOf(node, oid, count);
-        if (count > room) {
+        if (!pathOf(node, oid, room, count)) {
             return false;
         }
         level = node->child;
