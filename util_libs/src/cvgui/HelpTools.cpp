@@ -29,5 +29,9 @@ extern "C" void WlibOnItemHelp(Widget w)
         fprintf(stderr, "%s\n", text);
         return;
     }
+    // Titled like the library's other warnings rather than with the shell's widget name.
+    XmString title = GetString(_util_libsMsg(3, 49, "Warning"));
+    CVGUI_STAGE(XmNdialogTitle, title);
     XtManageChild(AddWarning(shell, "cvwContextHelpWarn", text, False));
+    XmStringFree(title);
 }

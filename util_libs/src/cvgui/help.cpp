@@ -89,5 +89,9 @@ extern "C" void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPoin
         fprintf(stderr, "%s\n", text);
         return;
     }
+    // Titled like the library's other error dialogs rather than with the shell's widget name.
+    XmString title = GetString(_util_libsMsg(3, 47, "Error"));
+    CVGUI_STAGE(XmNdialogTitle, title);
     XtManageChild(AddError(shell, "cvwContextHelpError", text, False));
+    XmStringFree(title);
 }
