@@ -26,5 +26,8 @@ demo: linux
 test: linux windows
 	@scripts/run-tests.sh
 
+bench: linux
+	@scripts/bench.sh
+
 clean:
 	rm -rf build
