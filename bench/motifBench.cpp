@@ -174,6 +174,7 @@ BENCHMARK(BM_plainXlibNearest)->Unit(benchmark::kMicrosecond);
 // Keeps each benchmark's time per iteration for the ratios printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
     std::map<std::string, double> perIteration;
     void ReportRuns(const std::vector<Run> &runs) override
     {

@@ -5,4 +5,4 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 build=${CVGUI_BUILD:-$top/build}/linux
-exec "$here/xsession.sh" "$build/bin/motif_bench" --benchmark_color=false "$@"
+exec "$here/xsession.sh" "$build/bin/motif_bench" "$@"

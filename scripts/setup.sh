@@ -10,8 +10,8 @@ packages=(
   build-essential cmake libgtest-dev libgmock-dev googletest libbenchmark-dev
   libmotif-dev mwm libxt-dev libxmu-dev libxtst-dev libx11-dev
   xvfb x11-apps x11-utils x11-common xdotool imagemagick libxfixes-dev
-  # the German catalogue is shown in a German UTF-8 locale
-  locales
+  # the German catalogue is shown in a German UTF-8 locale, with Xft fonts
+  locales fonts-dejavu-core
   # MIB compiler and the libFuzzer build
   libsnmp-dev libsnmp-base clang libclang-rt-14-dev
   # Windows build and the native half under Wine
