@@ -13,8 +13,12 @@
 
 #if defined(__GNUC__)
 #define CVGUI_API __attribute__((visibility("default")))
+#define CVGUI_NORETURN __attribute__((noreturn))
+#define CVGUI_PRINTF(f, a) __attribute__((format(printf, f, a)))
 #else
 #define CVGUI_API
+#define CVGUI_NORETURN
+#define CVGUI_PRINTF(f, a)
 #endif
 
 #ifdef __cplusplus
@@ -233,9 +237,9 @@ CVGUI_API extern int tellUserModal; /* non-zero (the default): the fatal dialog 
 /* A new managed dialog on toplevel titled "Error", "Information" or "Warning" with one "Close"
  * button that destroys it. Without a toplevel widget the text goes to standard error and NULL is
  * returned. Texts longer than 10239 characters are cut. */
-CVGUI_API Widget Error(const char *format, ...);
-CVGUI_API Widget Warn(const char *format, ...);
-CVGUI_API Widget Inform(const char *format, ...);
+CVGUI_API Widget Error(const char *format, ...) CVGUI_PRINTF(1, 2);
+CVGUI_API Widget Warn(const char *format, ...) CVGUI_PRINTF(1, 2);
+CVGUI_API Widget Inform(const char *format, ...) CVGUI_PRINTF(1, 2);
 /* A question with OK (okLabel), a second answer and Cancel, Cancel the default; Cancel destroys
  * it. With a help volume, Help shows that topic; with none the Help button is removed. */
 CVGUI_API void getUserChoice(const char *title, Widget parent, const char *message, const char *okLabel,
@@ -249,11 +253,11 @@ CVGUI_API void getUserOK(const char *title, Widget parent, const char *message, 
 /* Shows the text in an "Error Exit" dialog whose only button, "Close Application", calls exitProc
  * (when given) with 1 and exits with status 1; runs the application's loop until then. Without a
  * usable shell the text goes to standard error and the process exits with status 1 at once. */
-CVGUI_API void tellUserThenExit(void (*exitProc)(int), Widget shell, const char *format, ...)
-    __attribute__((noreturn));
+CVGUI_API void tellUserThenExit(void (*exitProc)(int), Widget shell, const char *format, ...) CVGUI_NORETURN
+    CVGUI_PRINTF(3, 4);
 /* "INTERNAL ERROR at: file:line." through tellUserThenExit, with extra text when given. */
 CVGUI_API void x_internal_error_str(void (*exitProc)(int), Widget shell, const char *extra, const char *file,
-                                    int line) __attribute__((noreturn));
+                                    int line) CVGUI_NORETURN;
 
 /* Stages the cascade position, title and modeless look of a new dialog shell in widgetArgs. */
 CVGUI_API void setupDiagSh(const char *title);
