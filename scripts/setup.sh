@@ -15,7 +15,9 @@ packages=(
   # MIB compiler and the libFuzzer build
   libsnmp-dev libsnmp-base clang libclang-rt-14-dev
   # Windows build and the native half under Wine
-  wine64 g++-mingw-w64-x86-64-posix mingw-w64-tools
+  wine wine64 g++-mingw-w64-x86-64-posix mingw-w64-tools
+  # a Japanese font for the native half's Japanese dialogs
+  fonts-ipafont-gothic
 )
 
 missing=()

@@ -1,0 +1,429 @@
+// The message dialogs as the user meets them: boxes found by their titles, read and answered.
+#include "kelMsgDlg.h"
+
+#include "../../util_libs/res/kelres.h"
+#include "isolated.h"
+#include "support/testres.h"
+#include "support/watch.h"
+
+#include <afxcmn.h>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+CWinApp testApp;
+
+struct Calls {
+    int count = 0;
+    Widget widget = reinterpret_cast<Widget>(1);
+    XtPointer client = nullptr;
+    XtPointer call = reinterpret_cast<XtPointer>(1);
+};
+Calls okCalls, cancelCalls;
+
+void recordOk(Widget w, XtPointer client, XtPointer call)
+{
+    okCalls.count++, okCalls.widget = w, okCalls.client = client, okCalls.call = call;
+}
+
+void recordCancel(Widget w, XtPointer client, XtPointer call)
+{
+    cancelCalls.count++, cancelCalls.widget = w, cancelCalls.client = client, cancelCalls.call = call;
+}
+
+void resetCalls()
+{
+    okCalls = Calls();
+    cancelCalls = Calls();
+}
+
+// The height of "A" and the width of a text in the message label's font.
+CSize textSize(HWND label, const char *text)
+{
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE s;
+    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &s);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    return s;
+}
+
+RECT clientRect(HWND w)
+{
+    RECT r;
+    GetClientRect(w, &r);
+    return r;
+}
+
+// Modeless message windows: open, and closed again at the end.
+struct ModelessMessages {
+    ModelessMessages() { kelMsgDlgModalFlag = 0; }
+    ~ModelessMessages() { kelMsgDlgModalFlag = 1; }
+};
+
+} // namespace
+
+TEST(ModalMessages, ErrorBoxShowsTitleTextIconAndOneButton)
+{
+    ASSERT_EQ(kelMsgDlgModalFlag, 1);
+    WindowWatcher user("Error", "OK");
+    Widget result = KelError("%d files", 3);
+    SeenWindow box = user.wait();
+    ASSERT_NE(box.hwnd, nullptr) << "no box titled Error";
+    EXPECT_TRUE(user.pressed());
+    EXPECT_EQ(result, nullptr);
+    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), "3 files"), box.texts.end());
+    EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_HAND));
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    EXPECT_FALSE(IsWindow(box.hwnd)) << "gone after OK";
+}
+
+TEST(ModalMessages, WarningAndInformationHaveTheirTitlesAndIcons)
+{
+    WindowWatcher warning("Warning", "OK");
+    KelWarn("disk %s", "full");
+    SeenWindow w = warning.wait();
+    ASSERT_NE(w.hwnd, nullptr);
+    EXPECT_EQ(w.icon, LoadIconA(nullptr, IDI_EXCLAMATION));
+    EXPECT_NE(std::find(w.texts.begin(), w.texts.end(), "disk full"), w.texts.end());
+
+    WindowWatcher information("Information", "OK");
+    KelInform("done");
+    SeenWindow i = information.wait();
+    ASSERT_NE(i.hwnd, nullptr);
+    EXPECT_EQ(i.icon, LoadIconA(nullptr, IDI_ASTERISK));
+}
+
+TEST(ModalMessages, BoxIsOwnedByTheActiveWindowOfAnApplicationWithAMainWindow)
+{
+    CDialog main;
+    ASSERT_TRUE(main.Create(IDD_TEST_FOCUS));
+    main.ShowWindow(SW_SHOWNORMAL);
+    main.SetActiveWindow();
+    testApp.m_pMainWnd = &main;
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+    WindowWatcher user("Error", "OK", [&](HWND w) {
+        owner = GetWindow(w, GW_OWNER);
+        mainEnabled = IsWindowEnabled(main.m_hWnd);
+    });
+    KelError("owned");
+    user.wait();
+    testApp.m_pMainWnd = nullptr;
+    EXPECT_EQ(owner, main.m_hWnd);
+    EXPECT_FALSE(mainEnabled) << "the box is modal to its owner";
+}
+
+TEST(ModelessMessages, ThreeWarningsOpenThreeWindowsEachFittedToItsText)
+{
+    ModelessMessages modeless;
+    auto before = processWindows();
+    const char *texts[] = {"short", "a rather longer warning text", "two\nlines"};
+    for (const char *t : texts) {
+        EXPECT_EQ(KelWarn("%s", t), nullptr);
+    }
+    std::vector<HWND> windows;
+    for (HWND w : processWindows()) {
+        if (before.count(w) == 0 && windowText(w) == "Warning") {
+            windows.push_back(w);
+        }
+    }
+    ASSERT_EQ(windows.size(), 3u);
+    std::vector<LONG> widths;
+    for (HWND w : windows) {
+        HWND label = GetDlgItem(w, IDC_KEL_MSGTEXT);
+        std::string text = windowText(label);
+        SeenWindow seen = describeWindow(w);
+        EXPECT_EQ(seen.icon, LoadIconA(nullptr, IDI_EXCLAMATION));
+        // The label is as wide as the text's widest line.
+        LONG widest = 0;
+        for (size_t start = 0, end; start <= text.size(); start = end + 1) {
+            end = text.find('\n', start);
+            end = end == std::string::npos ? text.size() : end;
+            widest = std::max(widest, textSize(label, text.substr(start, end - start).c_str()).cx);
+        }
+        EXPECT_EQ(clientRect(label).right, widest) << text;
+        widths.push_back(clientRect(w).right);
+    }
+    EXPECT_NE(widths[0], widths[1]);
+    for (HWND w : windows) {
+        ASSERT_TRUE(pressButton(w, "OK"));
+    }
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(windows[0]) && !IsWindow(windows[1]) && !IsWindow(windows[2]); }));
+}
+
+TEST(ModelessMessages, TwoLinesWithAnEmptyLineBetweenAreThreeLineHeightsTall)
+{
+    ModelessMessages modeless;
+    auto before = processWindows();
+    KelWarn("first line\n\nthird line");
+    HWND w = findNewWindow(before, "Warning");
+    ASSERT_NE(w, nullptr);
+    HWND label = GetDlgItem(w, IDC_KEL_MSGTEXT);
+    HWND button = GetDlgItem(w, IDCANCEL);
+    int line = textSize(label, "A").cy;
+    EXPECT_EQ(clientRect(label).bottom, 3 * line);
+
+    // The button sits below the text and stays centred under it.
+    RECT l, b;
+    GetWindowRect(label, &l);
+    GetWindowRect(button, &b);
+    EXPECT_GT(b.top, l.bottom);
+    RECT dialog;
+    GetWindowRect(w, &dialog);
+    EXPECT_LT(b.bottom, dialog.bottom);
+    pressButton(w, "OK");
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(w); }));
+}
+
+TEST(ModelessMessages, ALongMessageIsCutAt4095Bytes)
+{
+    ModelessMessages modeless;
+    std::string longText(6000, 'x');
+    auto before = processWindows();
+    KelInform("%s", longText.c_str());
+    HWND w = findNewWindow(before, "Information");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(w, IDC_KEL_MSGTEXT)), 4095);
+    DestroyWindow(w);
+}
+
+TEST(ModelessMessages, AWindowCanShowAnIconOfTheApplication)
+{
+    auto *dialog = new CKelMsgDlg(nullptr);
+    dialog->Create(IDI_TEST_ICON, "with the tool's icon", "Tool", nullptr);
+    HWND w = dialog->m_hWnd;
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(windowText(w), "Tool");
+    EXPECT_EQ(describeWindow(w).icon, testApp.LoadIcon(IDI_TEST_ICON));
+    EXPECT_EQ(windowText(GetDlgItem(w, IDC_KEL_MSGTEXT)), "with the tool's icon");
+    dialog->SendMessage(WM_CLOSE); // the close box, as the OK button: the window goes
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(w); }));
+}
+
+namespace {
+int statusClosed = 0;
+}
+
+TEST(StatusWindow, TakesNewTextWhileOpenAndReportsItsClosing)
+{
+    statusClosed = 0;
+    auto before = processWindows();
+    CWnd *status = KelStatusDlgCreate(IDI_ASTERISK, "Loading", [] { statusClosed++; });
+    ASSERT_NE(status, nullptr);
+    HWND w = findNewWindow(before, "Loading");
+    ASSERT_EQ(w, status->m_hWnd);
+    HWND label = GetDlgItem(w, IDC_KEL_MSGTEXT);
+    EXPECT_EQ(windowText(label), "");
+
+    int heightOne = clientRect(w).bottom;
+    KelStatusDlgUpdate(status, "Reading the MIB\nsecond step");
+    EXPECT_EQ(windowText(label), "Reading the MIB\nsecond step");
+    EXPECT_EQ(clientRect(label).right, textSize(label, "Reading the MIB").cx);
+    EXPECT_EQ(clientRect(w).bottom - heightOne, textSize(label, "A").cy) << "one line more";
+
+    EXPECT_EQ(statusClosed, 0);
+    pressButton(w, "OK");
+    EXPECT_TRUE(pumpUntil([] { return statusClosed == 1; }));
+    EXPECT_FALSE(IsWindow(w));
+}
+
+TEST(AboutBox, IsModalWithTheApplicationsIcon)
+{
+    WindowWatcher user("About Tool", "OK");
+    EXPECT_EQ(KelAbout(IDI_TEST_ICON, "About Tool", "Tool %s\nversion %d", "X", 2), nullptr);
+    SeenWindow box = user.wait();
+    ASSERT_NE(box.hwnd, nullptr);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_EQ(box.texts[0], "Tool X\nversion 2");
+    EXPECT_EQ(box.icon, testApp.LoadIcon(IDI_TEST_ICON));
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+}
+
+TEST(Questions, GetUserOKCallsBackOnOKOnly)
+{
+    int data = 0;
+    resetCalls();
+    WindowWatcher yes("Proceed?", "OK");
+    KelGetUserOK("Proceed?", "Delete the map?", recordOk, &data);
+    SeenWindow box = yes.wait();
+    EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_QUESTION));
+    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), "Delete the map?"), box.texts.end());
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
+    EXPECT_EQ(okCalls.count, 1);
+    EXPECT_EQ(okCalls.widget, nullptr);
+    EXPECT_EQ(okCalls.client, &data);
+    EXPECT_EQ(okCalls.call, nullptr);
+
+    resetCalls();
+    WindowWatcher no("Proceed?", "Cancel");
+    KelGetUserOK("Proceed?", "Delete the map?", recordOk, &data);
+    EXPECT_NE(no.wait().hwnd, nullptr);
+    EXPECT_EQ(okCalls.count, 0);
+}
+
+TEST(Questions, ConfirmTakesTheMessageFirstAndCallsTheAnsweredSide)
+{
+    int okData = 0, cancelData = 0;
+    resetCalls();
+    WindowWatcher ok("Confirm", "OK");
+    KelConfirm("Really?", "Confirm", recordOk, &okData, recordCancel, &cancelData);
+    SeenWindow box = ok.wait();
+    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), "Really?"), box.texts.end());
+    EXPECT_EQ(okCalls.count, 1);
+    EXPECT_EQ(okCalls.client, &okData);
+    EXPECT_EQ(cancelCalls.count, 0);
+
+    resetCalls();
+    WindowWatcher cancel("Confirm", "Cancel");
+    KelConfirm("Really?", "Confirm", recordOk, &okData, recordCancel, &cancelData);
+    cancel.wait();
+    EXPECT_EQ(okCalls.count, 0);
+    EXPECT_EQ(cancelCalls.count, 1);
+    EXPECT_EQ(cancelCalls.client, &cancelData);
+    EXPECT_EQ(cancelCalls.widget, nullptr);
+}
+
+TEST(Questions, AskToSaveOrCloseNamesTheConfigurationAndCancelCallsNeither)
+{
+    const char *title = "Save Configuration File Before Closing?";
+    struct Case {
+        const char *button;
+        int yes, no;
+    } cases[] = {{"Yes", 1, 0}, {"No", 0, 1}, {"Cancel", 0, 0}};
+    for (const Case &c : cases) {
+        resetCalls();
+        WindowWatcher user(title, c.button);
+        KelAskToSaveOrClose("trap", recordOk, recordCancel);
+        SeenWindow box = user.wait();
+        ASSERT_NE(box.hwnd, nullptr) << c.button;
+        EXPECT_EQ(box.buttons, (std::vector<std::string>{"Yes", "No", "Cancel"}));
+        EXPECT_NE(std::find(box.texts.begin(), box.texts.end(),
+                            "You have made changes to the trap configuration,\nbut you have not saved these "
+                            "changes.\n\nDo you want to save the changes?"),
+                  box.texts.end());
+        EXPECT_EQ(okCalls.count, c.yes) << c.button;
+        EXPECT_EQ(cancelCalls.count, c.no) << c.button;
+        if (c.yes) {
+            EXPECT_EQ(okCalls.client, nullptr);
+        }
+    }
+}
+
+TEST(FatalExit, DISABLED_TellUserThenExit)
+{
+    WindowWatcher user("Error Exit", "OK", true);
+    KelTellUserThenExit([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "lost %s", "connection");
+}
+
+TEST(FatalExit, DISABLED_InternalErrorString)
+{
+    WindowWatcher user("Error Exit", "OK", true);
+    kel_internal_error_str([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "x", 12);
+}
+
+TEST(FatalExit, DISABLED_InternalErrorStringWithMessage)
+{
+    WindowWatcher user("Error Exit", "OK", true);
+    kel_internal_error_str(nullptr, "bad table", "y.cpp", 7);
+}
+
+TEST(FatalExit, TellsTheUserCleansUpAndExitsWithStatusOne)
+{
+    IsolatedRun run = runTestProcess("FatalExit.DISABLED_TellUserThenExit");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("WINDOW[Error Exit] TEXT[lost connection]"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("CLEANUP 1"), std::string::npos) << run.output;
+
+    run = runTestProcess("FatalExit.DISABLED_InternalErrorString");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("TEXT[INTERNAL ERROR at: x:12.\n]"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("CLEANUP 1"), std::string::npos) << run.output;
+
+    run = runTestProcess("FatalExit.DISABLED_InternalErrorStringWithMessage");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("TEXT[INTERNAL ERROR at: y.cpp:7.\nbad table\n]"), std::string::npos) << run.output;
+}
+
+TEST(Helpers, StringTableCopyIsDeep)
+{
+    unsigned char a[] = "alpha", b[] = "beta";
+    unsigned char *table[] = {a, b};
+    unsigned char **copy = KelStringTableCopy(2, table);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy[0], a);
+    EXPECT_STREQ(reinterpret_cast<char *>(copy[1]), "beta");
+    a[0] = 'A';
+    EXPECT_STREQ(reinterpret_cast<char *>(copy[0]), "alpha");
+    KelStringTableFree(2, copy);
+}
+
+namespace {
+struct RecordingDialog : CDialog {
+    UINT seen = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    LRESULT WindowProc(UINT message, WPARAM wp, LPARAM lp) override
+    {
+        if (message == WM_USER + 200) {
+            seen = message, wParam = wp, lParam = lp;
+        }
+        return CDialog::WindowProc(message, wp, lp);
+    }
+};
+} // namespace
+
+TEST(Helpers, PostMsgToAppReachesTheMainWindowOnlyWhenThereIsOne)
+{
+    EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 1, 2), 0);
+    RecordingDialog main;
+    ASSERT_TRUE(main.Create(IDD_TEST_FOCUS));
+    testApp.m_pMainWnd = &main;
+    EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 5, 6), 1);
+    EXPECT_TRUE(pumpUntil([&] { return main.seen != 0; }));
+    EXPECT_EQ(main.wParam, 5u);
+    EXPECT_EQ(main.lParam, 6);
+    main.DestroyWindow();
+    EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 1, 2), 0) << "the main window is gone";
+    testApp.m_pMainWnd = nullptr;
+}
+
+TEST(Helpers, ClearMibTreeEmptiesTheTree)
+{
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_TEST_CONTROLS));
+    auto *tree = static_cast<CTreeCtrl *>(dialog.GetDlgItem(IDC_TREE));
+    HTREEITEM iso = tree->InsertItem("iso");
+    tree->InsertItem("org", iso);
+    tree->InsertItem("ccitt");
+    ASSERT_EQ(tree->GetCount(), 3u);
+    EXPECT_EQ(KelClearMibTree(&dialog, IDC_TREE), 1);
+    EXPECT_EQ(tree->GetCount(), 0u);
+    EXPECT_EQ(KelClearMibTree(&dialog, 4242), 0);
+}
+
+TEST(Templates, AJapaneseUserGetsTheJapaneseMessageWindow)
+{
+    ModelessMessages modeless;
+    LCID saved = GetThreadLocale();
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT));
+    auto before = processWindows();
+    KelInform("ja");
+    SetThreadLocale(saved);
+    HWND w = findNewWindow(before, "Information");
+    ASSERT_NE(w, nullptr);
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "MS UI Gothic");
+    DestroyWindow(w);
+
+    before = processWindows();
+    KelInform("en");
+    w = findNewWindow(before, "Information");
+    ASSERT_NE(w, nullptr);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STRNE(font.lfFaceName, "MS UI Gothic");
+    DestroyWindow(w);
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# shots.sh [OUTDIR]: screenshots of the native message windows under Wine, in English and under a
+# Japanese locale, as OUTDIR/native-messages-en.png and -ja.png (default: docs/). Needs a built
+# Windows tree; as root it generates the ja_JP.UTF-8 locale when it is missing.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../../.." && pwd)
+build=${CVGUI_BUILD:-$top/build}/windows
+out=$(realpath -m "${1:-$top/docs}")
+
+if [ "${2:-}" != --inner ]; then
+  mkdir -p "$out"
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 || { echo "shots: cannot make the ja_JP.UTF-8 locale" >&2; exit 1; }
+  fi
+  exec "$top/scripts/xsession.sh" "$0" "$out" --inner
+fi
+
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$top/scripts/wineprefix.sh" "$WINEPREFIX" || exit 1
+wineserver -p </dev/null >/dev/null 2>&1
+# Wine's own Tahoma (the dialog font) is not found where Debian puts it: give it to the prefix.
+# The Japanese template's "MS UI Gothic" is drawn with IPA's proportional Gothic.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+mkdir -p "$fonts"
+cp -n /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/" 2>/dev/null
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f \
+  </dev/null >/dev/null 2>&1
+
+for lang in en ja; do
+  log=$(mktemp)
+  if [ $lang = ja ]; then
+    LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 wine "$build/bin/native_shots.exe" $lang >"$log" 2>&1 </dev/null &
+  else
+    env -u LANG -u LC_ALL wine "$build/bin/native_shots.exe" $lang >"$log" 2>&1 </dev/null &
+  fi
+  pid=$!
+  for _ in $(seq 1 200); do grep -q READY "$log" && break; sleep 0.1; done
+  sleep 1
+  xwd -root -display "$DISPLAY" | convert xwd:- -crop 720x440+0+0 +repage "$out/native-messages-$lang.png"
+  kill $pid 2>/dev/null
+  wait $pid 2>/dev/null
+  rm -f "$log"
+done
+wineserver -k </dev/null >/dev/null 2>&1
+echo "shots: $out/native-messages-en.png $out/native-messages-ja.png"
