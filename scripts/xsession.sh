@@ -31,7 +31,7 @@ start_session() {
   # mwm announces itself with _MOTIF_WM_INFO on the root window once it manages the screen; the
   # server must still be ours, not another one that owns the number.
   for _ in $(seq 1 200); do
-    kill -0 "$x_pid" 2>/dev/null || break
+    kill -0 "$x_pid" 2>/dev/null && kill -0 "$wm_pid" 2>/dev/null || break
     xprop -root _MOTIF_WM_INFO 2>/dev/null | grep -q '= 0x' && kill -0 "$x_pid" 2>/dev/null && return 0
     sleep 0.05
   done
