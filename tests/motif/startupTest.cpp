@@ -121,6 +121,15 @@ TEST(ResourceScenario, DISABLED_EmptyNameIsRememberedAndMeansCVw)
     EXPECT_EQ(read(nullptr).pollInterval, 30);
 }
 
+TEST(ResourceScenario, DISABLED_NullRemembersNothing)
+{
+    databaseLines();
+    app();
+    EXPECT_EQ(read(nullptr).pollInterval, 30);
+    EXPECT_EQ(read("xzbtrap").pollInterval, 45);
+    EXPECT_EQ(read(nullptr).pollInterval, 45) << "the first name given after a null one is remembered";
+}
+
 TEST(ResourceScenario, DISABLED_FirstNameIsRememberedWithXtsConverters)
 {
     databaseLines();
@@ -184,6 +193,11 @@ TEST(ResourceScenario, DISABLED_AppDefaultsServerAndCommandLine)
 TEST(ApplicationResources, EmptyNameIsRememberedAndMeansCVw)
 {
     EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_EmptyNameIsRememberedAndMeansCVw"));
+}
+
+TEST(ApplicationResources, NullRemembersNothing)
+{
+    EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_NullRemembersNothing"));
 }
 
 TEST(ApplicationResources, FirstNameIsRememberedWithXtsConverters)

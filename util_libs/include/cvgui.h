@@ -283,7 +283,7 @@ CVGUI_API int cleanUpHelpChild();
 CVGUI_API const char *_CVsetupGUIExecutable(int argc, char **argv);
 /* Fills base from the X resource database of the toplevel's display (app-defaults,
  * RESOURCE_MANAGER, -xrm) under "appName.resource", with each resource's default and Xt's
- * converters. The first appName ever given is remembered and used when appName is NULL or "";
+ * converters. The first non-NULL appName is remembered and used when appName is NULL or "";
  * "CVw" when that is unusable too. */
 CVGUI_API void _CVGetApplicationResources(const char *appName, Widget w, XtPointer base,
                                           XtResourceList resources, Cardinal numResources, ...);

@@ -4,9 +4,8 @@
 #include <X11/Shell.h>
 
 namespace {
-// The first name ever asked for; the pointer is kept, not a copy.
+// The first non-null name asked for; the pointer is kept, not a copy.
 const char *rememberedName;
-bool nameRemembered;
 
 bool usable(const char *name)
 {
@@ -17,9 +16,8 @@ bool usable(const char *name)
 extern "C" void _CVGetApplicationResources(const char *appName, Widget w, XtPointer base, XtResourceList resources,
                                            Cardinal numResources, ...)
 {
-    if (!nameRemembered) {
+    if (rememberedName == nullptr) {
         rememberedName = appName;
-        nameRemembered = true;
     }
     const char *name = usable(appName) ? appName : usable(rememberedName) ? rememberedName : "CVw";
 
