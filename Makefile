@@ -26,9 +26,9 @@ demo: linux
 test: linux windows
 	@scripts/run-tests.sh
 
-# The benchmarks of the Linux build; each prints its ratios against a baseline of the same run.
 bench: linux
-	@for b in build/linux/bin/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_color=false || exit 1; done
+	@scripts/bench.sh
+	@build/linux/bin/bench_mibdb --benchmark_color=false
 
 clean:
 	rm -rf build

@@ -9,7 +9,9 @@ packages=(
   # Linux build and the Motif half under Xvfb
   build-essential cmake libgtest-dev libgmock-dev googletest libbenchmark-dev
   libmotif-dev mwm libxt-dev libxmu-dev libxtst-dev libx11-dev
-  xvfb x11-apps x11-utils x11-common xdotool imagemagick
+  xvfb x11-apps x11-utils x11-common xdotool imagemagick libxfixes-dev
+  # the German catalogue is shown in a German UTF-8 locale, with Xft fonts
+  locales fonts-dejavu-core
   # MIB compiler and the libFuzzer build
   libsnmp-dev libsnmp-base clang libclang-rt-14-dev
   # Windows build and the native half under Wine
@@ -35,6 +37,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Motif renders the German texts only in a UTF-8 locale that the C library knows.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "cvgui setup: as root, run: localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    exit 1
+  fi
+  echo "cvgui setup: generating the de_DE.UTF-8 locale"
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 "$here/fetch-mibs.sh"

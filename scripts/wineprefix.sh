@@ -2,12 +2,19 @@
 # wineprefix.sh PREFIX: creates the Wine prefix once (about 9 s); concurrent callers wait for it.
 set -uo pipefail
 prefix=$1
-[ -f "$prefix/.cvgui-ready" ] && exit 0
+[ -f "$prefix/.cvgui-ready-2" ] && exit 0
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.cvgui-ready" ] && exit 0
+[ -f "$prefix/.cvgui-ready-2" ] && exit 0
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i </dev/null >/dev/null 2>&1 || { echo "wineprefix: wineboot failed for $prefix" >&2; exit 1; }
+# Wine's own Tahoma, the dialog font, is not found where Debian keeps it: give it to the prefix.
+# The Japanese templates' "MS UI Gothic" is drawn with IPA's proportional Gothic.
+fonts=$prefix/drive_c/windows/Fonts
+mkdir -p "$fonts"
+cp -n /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f \
+  </dev/null >/dev/null 2>&1
 wineserver -w </dev/null >/dev/null 2>&1
-touch "$prefix/.cvgui-ready"
+touch "$prefix/.cvgui-ready-2"

@@ -21,7 +21,11 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
 {
     ASSERT_NE(library(), nullptr) << dlerror();
     for (const char *name : {"AddPButton", "AddMotifFormD", "GetNam", "setupGUIShell", "registerCloseCB",
-                             "WlibRegisterHelp", "getWidgetName", "convertButtonInfo", "toplevel", "widgetArgCnt", "_nptr"}) {
+                             "WlibRegisterHelp", "getWidgetName", "convertButtonInfo", "toplevel", "widgetArgCnt", "_nptr",
+                             "AddSEdit", "CreateLabelEditForm2", "AddError", "Error", "askToSaveOrClose",
+                             "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
+                             "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
+                             "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.

@@ -166,12 +166,19 @@ inline XEvent keyEvent(Widget w)
 // Clicks the middle of a widget with the pointer, through the server as a user's click.
 inline void click(Widget w, unsigned int button = 1)
 {
-    Display *d = XtDisplay(w);
+    Display *d = XtDisplayOfObject(w);
     Window child;
     int x = 0, y = 0;
-    XTranslateCoordinates(d, XtWindow(w), DefaultRootWindow(d), 0, 0, &x, &y, &child);
+    XTranslateCoordinates(d, XtWindowOfObject(w), DefaultRootWindow(d), 0, 0, &x, &y, &child);
     Dimension width = 0, height = 0;
     XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+    if (!XtIsWidget(w)) {
+        // A gadget (the buttons of message boxes) draws in its parent's window.
+        Position gx = 0, gy = 0;
+        XtVaGetValues(w, XmNx, &gx, XmNy, &gy, nullptr);
+        x += gx;
+        y += gy;
+    }
     XTestFakeMotionEvent(d, -1, x + width / 2, y + height / 2, CurrentTime);
     XTestFakeButtonEvent(d, button, True, CurrentTime);
     XTestFakeButtonEvent(d, button, False, CurrentTime);

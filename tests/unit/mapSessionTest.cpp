@@ -158,7 +158,7 @@ TEST_F(MapSession, RefusesMalformedMapsNamingTheLine)
     EXPECT_NE(std::string(CVwErrorMsg(CVW_E_MAP_OPEN)).find(missing), std::string::npos);
     EXPECT_NE(_CVwInitSession(4, "mibappl", path_.c_str()), 0);
     EXPECT_EQ(CVwError(), CVW_E_VERSION);
-    EXPECT_STREQ(CVwErrorMsg(77), "unknown map session error 77");
+    EXPECT_STREQ(CVwErrorMsg(77), "Unknown map session error 77");
 }
 
 struct Delivery {

@@ -2,6 +2,9 @@
 //
 //   cvdemo [Xt options]      runs until File > Quit or the window manager's close
 //   cvdemo --ready           also prints "cvdemo: ready" once the window is on the screen
+//
+// The Help menu hands its topics to the viewer named by CVW_HELP_VIEWER (see cvw.h); without one
+// it shows the error a user would get.
 #include "cvgui.h"
 
 #include <Xm/Form.h>
@@ -25,9 +28,50 @@ void setStatus(const std::string &text)
     XmStringFree(s);
 }
 
+bool changed; // unsaved changes, which Quit asks about
+
 void quit(Widget, XtPointer, XtPointer)
 {
     XtAppSetExitFlag(app);
+}
+
+void saveAndQuit(Widget, XtPointer, XtPointer)
+{
+    printf("cvdemo: configuration saved\n");
+    XtAppSetExitFlag(app);
+}
+
+void askBeforeQuit(Widget w, XtPointer, XtPointer)
+{
+    if (!changed) {
+        quit(w, nullptr, nullptr);
+        return;
+    }
+    askToSaveOrClose(toplevel, "poll", saveAndQuit, quit);
+}
+
+void reportError(Widget, XtPointer, XtPointer)
+{
+    Error("Could not open the map \"%s\":\n%s", "Default", "The map database is locked by another session.");
+}
+
+void about(Widget, XtPointer, XtPointer)
+{
+    Inform("cvgui demo\nThe shared dialogs, menus and fields of the Corvane tools.");
+}
+
+void pollDone(XtPointer, XtIntervalId *)
+{
+    setCursorForWaiting(False);
+    setStatus("Polled 3 nodes");
+}
+
+// Shows the busy cursor on every window of the tool while the (simulated) poll runs.
+void pollNow(Widget, XtPointer, XtPointer)
+{
+    setStatus("Polling...");
+    setCursorForWaiting(True);
+    XtAppAddTimeOut(app, 1500, pollDone, nullptr);
 }
 
 void say(Widget, XtPointer text, XtPointer)
@@ -37,6 +81,7 @@ void say(Widget, XtPointer text, XtPointer)
 
 void step(Widget, XtPointer delta, XtPointer)
 {
+    changed = true;
     counter += static_cast<int>(reinterpret_cast<intptr_t>(delta));
     setStatus("Poll interval: " + std::to_string(counter) + " s");
 }
@@ -84,17 +129,26 @@ int main(int argc, char **argv)
             printReady = true;
         }
     }
-    XtSetLanguageProc(nullptr, nullptr, nullptr);
-    // The look of the tool's app-defaults file; a user's resources still override it.
+    _CVsetupGUIExecutable(argc, argv);
+    // The look of the tool's app-defaults file; a user's resources still override it. Xft fonts
+    // draw the texts of any locale, the German catalogue's too.
     static String fallback[] = {
-        const_cast<char *>("CVdemo*fontList: -*-helvetica-bold-r-normal--12-*-*-*-p-*-iso8859-1"),
-        const_cast<char *>("CVdemo*title.fontList: -*-helvetica-bold-r-normal--14-*-*-*-p-*-iso8859-1"),
+        const_cast<char *>("CVdemo*renderTable: rt"),
+        const_cast<char *>("CVdemo*rt.fontType: FONT_IS_XFT"),
+        const_cast<char *>("CVdemo*rt.fontName: DejaVu Sans"),
+        const_cast<char *>("CVdemo*rt.fontSize: 9"),
+        const_cast<char *>("CVdemo*title.renderTable: bold"),
+        const_cast<char *>("CVdemo*bold.fontType: FONT_IS_XFT"),
+        const_cast<char *>("CVdemo*bold.fontName: DejaVu Sans"),
+        const_cast<char *>("CVdemo*bold.fontStyle: Bold"),
+        const_cast<char *>("CVdemo*bold.fontSize: 10"),
         nullptr,
     };
     toplevel = XtAppInitialize(&app, "CVdemo", nullptr, 0, &argc, argv, fallback, nullptr, 0);
     XtVaSetValues(toplevel, XmNtitle, "cvgui demo", nullptr);
     setupGUIShell(toplevel);
-    registerCloseCB(toplevel, quit, nullptr);
+    registerCloseCB(toplevel, askBeforeQuit, nullptr);
+    registerCloseDoNothing(toplevel);
 
     Widget form = AddMotifForm(toplevel, "main");
 
@@ -102,12 +156,18 @@ int main(int argc, char **argv)
     XtVaSetValues(bar, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, XmNtopAttachment,
                   XmATTACH_FORM, nullptr);
     Widget file = AddMenuPane(bar, nullptr, "File", "filePane", 0, 0);
-    AddMenuItem(file, "Open Map...", nullptr, False, say, const_cast<char *>("Open Map chosen"));
+    AddMenuItem(file, "Open Map...", nullptr, False, reportError, nullptr);
     AddMenuItem(file, "Save Events", nullptr, False, say, const_cast<char *>("Save Events chosen"));
+    AddMenuItem(file, "Poll Now", nullptr, False, pollNow, nullptr);
     AddSeparator(file, nullptr);
-    AddMenuItem(file, "Quit", nullptr, False, quit, nullptr);
+    AddMenuItem(file, "Quit", nullptr, False, askBeforeQuit, nullptr);
     Widget view = AddMenuPane(bar, nullptr, "View", "viewPane", 0, 0);
     AddMenuItem(view, "Show Toolbar", nullptr, True, say, const_cast<char *>("Toolbar toggled"));
+    Widget help = AddMenuPane(bar, nullptr, "Help", "helpPane", 0, 0);
+    addHelpMenuItems(help, const_cast<char *>("cvdemo"), const_cast<char *>("cvgui demo"), 16,
+                     const_cast<char *>("The demo shows the library's builders and dialogs."), about);
+    // Motif keeps the Help menu at the right end of the bar.
+    XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, "Help"), nullptr);
     XtManageChild(bar);
 
     Widget title = AddMLabel(form, "title", "Corvane network map: node 10.0.0.1");
@@ -137,7 +197,7 @@ int main(int argc, char **argv)
     attach(buttons, arrows);
     AddMPButton(buttons, "OK", "ok", say, const_cast<char *>("OK pressed"));
     AddMPButton(buttons, "Apply", "apply", say, const_cast<char *>("Apply pressed"));
-    AddMPButton(buttons, "Close", "close", quit, nullptr);
+    AddMPButton(buttons, "Close", "close", askBeforeQuit, nullptr);
     XtManageChild(buttons);
 
     Widget statusFrame = AddFrame(form, "statusFrame", 2);
@@ -150,6 +210,7 @@ int main(int argc, char **argv)
     XtManageChild(form);
     XtAddEventHandler(form, ExposureMask, False, exposed, nullptr);
     XtRealizeWidget(toplevel);
+    addWindowToBusyList(toplevel);
     XtAppMainLoop(app);
     return 0;
 }

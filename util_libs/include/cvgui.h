@@ -13,8 +13,12 @@
 
 #if defined(__GNUC__)
 #define CVGUI_API __attribute__((visibility("default")))
+#define CVGUI_NORETURN __attribute__((noreturn))
+#define CVGUI_PRINTF(f, a) __attribute__((format(printf, f, a)))
 #else
 #define CVGUI_API
+#define CVGUI_NORETURN
+#define CVGUI_PRINTF(f, a)
 #endif
 
 #ifdef __cplusplus
@@ -138,6 +142,200 @@ CVGUI_API XtCallbackProc GetWidgetHelpCallback(void);
 CVGUI_API void WlibRegisterHelp(Widget w);
 CVGUI_API char *getWidgetName(Widget w);
 CVGUI_API char *getWidgetClass(Widget w);
+
+/* ---- Text fields and labelled edits ------------------------------------------------------ */
+
+/* Text builders; each returns the text unmanaged, editable ones with the edit background. */
+CVGUI_API Widget AddText(Widget parent, const char *name);
+CVGUI_API Widget AddTEdit(Widget parent, const char *name);
+/* A multi-line scrolled text; returns the text, not its scrolled window. */
+CVGUI_API Widget AddSEdit(Widget parent, const char *name);
+
+/* The editable-colour rule: the first text field built fixes the normal background and the edit
+ * background (Motif's select colour of it); editable fields show the edit background and take
+ * the keyboard focus, read-only fields show the normal one and are skipped by traversal. */
+CVGUI_API void InitBG(Widget text);
+CVGUI_API void SetTextRW(Widget text);
+CVGUI_API void SetTextRO(Widget text);
+CVGUI_API void setEditable(Widget text, Boolean editable);
+
+/* A managed form holding a label "title" above a text "text"; returns the text. */
+CVGUI_API Widget AddLText(Widget parent, const char *name, const char *label);
+CVGUI_API Widget AddLSText(Widget parent, const char *name, const char *label);
+
+/* One-line editable fields ("mEditText"), managed; columns and maxLength 0 leave Motif's own. */
+CVGUI_API Widget addMEdit(Widget parent, const char *value, int columns, int maxLength);
+/* A label "labelELabel" and a field as two panes of a paned window; returns the field. */
+CVGUI_API Widget addLabeledEdit(Widget parent, const char *label, const char *value, int columns,
+                                int maxLength);
+/* A form "1LineEform": label, then a field of columns columns (columns < 1: to the right edge). */
+CVGUI_API Widget add1LineLabelEdit(Widget parent, const char *label, const char *value, int columns);
+/* A form "1LineEsForm" with two label/field pairs in one row; the fields go to text1/text2. */
+CVGUI_API void add1LineLabelEdits(Widget parent, const char *label1, const char *value1, int columns1,
+                                  Widget *text1, const char *label2, const char *value2, int columns2,
+                                  Widget *text2);
+
+/* Sets a label's text unless it already shows that text. */
+CVGUI_API void setLabel(Widget w, const char *text);
+/* Managed push buttons (toggle buttons, set by isDefault) from button records; the XtMalloc'ed
+ * array of widgets goes to handles when given, else it is freed. */
+CVGUI_API void addPushButtons(Widget parent, ButtonInfo *items, int count, ButtonLabelProc labelProc,
+                              XtPointer labelArg, Widget **handles);
+CVGUI_API void addToggleButtons(Widget parent, ButtonInfo *items, int count, ButtonLabelProc labelProc,
+                                XtPointer labelArg, Widget **handles);
+
+/* One row of a label/edit form. */
+typedef struct {
+    int id;              /* handed to the label function */
+    const char *label;   /* NULL shows an empty label */
+    const char *value;   /* NULL shows an empty field */
+    unsigned short columns; /* 0: Motif's default width */
+    Boolean editable;
+} label_edit_info;
+
+/* Gives the label to show for a row: (label argument, row id, row label) -> label. */
+typedef const char *(*LabelEditLabelProc)(XtPointer labelArg, int id, const char *label);
+
+typedef struct {
+    int count;
+    label_edit_info *rows;
+    Widget **values;  /* receives an XtMalloc'ed array of the value fields, or NULL */
+    LabelEditLabelProc labelProc;
+    XtPointer labelArg; /* the label function is used only when this is non-NULL too */
+} label_edit_form;
+
+/* A managed form of rows: right-aligned labels of one common width, value fields beside them.
+ * labelGap 0 means 5 pixels; rowSpacing is added between rows. Row labels are rewritten in place
+ * when the label function is applied. */
+CVGUI_API Widget CreateLabelEditForm(Widget parent, label_edit_form *form);
+CVGUI_API Widget CreateLabelEditForm2(Widget parent, label_edit_form *form, Dimension labelGap,
+                                      Dimension rowSpacing);
+
+/* ---- Message boxes and dialog shells ----------------------------------------------------- */
+
+/* Message dialogs, unmanaged, with the catalogue's OK, Cancel and Help texts unless staged.
+ * An error box shows only its OK button; every kind but the question reads "Close" on it.
+ * With keep False, OK destroys the dialog. */
+CVGUI_API Widget AddMessageBox(Widget parent, const char *name);
+CVGUI_API Widget AddError(Widget parent, const char *name, const char *message, Boolean keep);
+CVGUI_API Widget AddWarning(Widget parent, const char *name, const char *message, Boolean keep);
+CVGUI_API Widget AddInform(Widget parent, const char *name, const char *message, Boolean keep);
+CVGUI_API Widget AddQuestion(Widget parent, const char *name, const char *message, Boolean keep);
+/* Relabels a message box's OK button "Close"; other widgets are left alone. */
+CVGUI_API void changeOkToClose(Widget w);
+CVGUI_API Widget AddDiagSh(Widget parent, const char *name);
+/* A resizable top-level popup shell with the given window title. */
+CVGUI_API Widget AddPopupDialog(Widget parent, const char *title, const char *name);
+/* Where the window manager's frame around w's shell is on the screen; unchanged on failure. */
+CVGUI_API void GetShellPosition(Widget w, Position *x, Position *y);
+
+/* ---- Message, prompt and fatal-error dialogs --------------------------------------------- */
+
+CVGUI_API extern int toldUser;     /* 1 once a fatal report has started */
+CVGUI_API extern int tellUserModal; /* non-zero (the default): the fatal dialog is application-modal */
+
+/* A new managed dialog on toplevel titled "Error", "Information" or "Warning" with one "Close"
+ * button that destroys it. Without a toplevel widget the text goes to standard error and NULL is
+ * returned. Texts longer than 10239 characters are cut. */
+CVGUI_API Widget Error(const char *format, ...) CVGUI_PRINTF(1, 2);
+CVGUI_API Widget Warn(const char *format, ...) CVGUI_PRINTF(1, 2);
+CVGUI_API Widget Inform(const char *format, ...) CVGUI_PRINTF(1, 2);
+/* A question with OK (okLabel), a second answer and Cancel, Cancel the default; Cancel destroys
+ * it. With a help volume, Help shows that topic; with none the Help button is removed. */
+CVGUI_API void getUserChoice(const char *title, Widget parent, const char *message, const char *okLabel,
+                             XtCallbackProc okProc, XtPointer okData, const char *choice2Label,
+                             XtCallbackProc choice2Proc, XtPointer choice2Data, const char *helpVolume);
+/* "Save", "Discard", "Cancel" for the named configuration. */
+CVGUI_API void askToSaveOrClose(Widget parent, const char *configName, XtCallbackProc saveProc,
+                                XtCallbackProc discardProc);
+CVGUI_API void getUserOK(const char *title, Widget parent, const char *message, XtCallbackProc okProc,
+                         XtPointer okData, const char *helpVolume);
+/* Shows the text in an "Error Exit" dialog whose only button, "Close Application", calls exitProc
+ * (when given) with 1 and exits with status 1; runs the application's loop until then. Without a
+ * usable shell the text goes to standard error and the process exits with status 1 at once. */
+CVGUI_API void tellUserThenExit(void (*exitProc)(int), Widget shell, const char *format, ...) CVGUI_NORETURN
+    CVGUI_PRINTF(3, 4);
+/* "INTERNAL ERROR at: file:line." through tellUserThenExit, with extra text when given. */
+CVGUI_API void x_internal_error_str(void (*exitProc)(int), Widget shell, const char *extra, const char *file,
+                                    int line) CVGUI_NORETURN;
+
+/* Stages the cascade position, title and modeless look of a new dialog shell in widgetArgs. */
+CVGUI_API void setupDiagSh(const char *title);
+CVGUI_API void setMwmModal(Widget shell, Boolean modal);
+/* Minimum size of a shell; with useCurrentSize its present (realized) size. */
+CVGUI_API void SetMinSizeOfDiagSh(Widget shell, Boolean useCurrentSize, int minWidth, int minHeight);
+/* Resize handles and maximize button, no minimize. */
+CVGUI_API void AllowResizeOfDiagSh(Widget shell);
+
+/* Help button callback: shows the help volume topic given as client data. */
+CVGUI_API void help_CB(Widget w, XtPointer clientData, XtPointer callData);
+CVGUI_API void killAllHelpScreens(void);
+#ifdef __cplusplus
+CVGUI_API int cleanUpHelpChild(...); /* takes any arguments, does nothing, returns 0 */
+#else
+CVGUI_API int cleanUpHelpChild();
+#endif
+
+/* ---- Application start-up and resources -------------------------------------------------- */
+
+/* Call once before opening the display: locale, executable and context help set-up; returns the
+ * program name. */
+CVGUI_API const char *_CVsetupGUIExecutable(int argc, char **argv);
+/* Fills base from the X resource database of the toplevel's display (app-defaults,
+ * RESOURCE_MANAGER, -xrm) under "appName.resource", with each resource's default and Xt's
+ * converters. The first non-NULL appName is remembered and used when appName is NULL or "";
+ * "CVw" when that is unusable too. */
+CVGUI_API void _CVGetApplicationResources(const char *appName, Widget w, XtPointer base,
+                                          XtResourceList resources, Cardinal numResources, ...);
+#ifdef __cplusplus
+CVGUI_API void validateResourceFileRevision(...); /* takes any arguments, does nothing */
+#else
+CVGUI_API void validateResourceFileRevision();
+#endif
+CVGUI_API void initIcon(Widget shell, unsigned int width, unsigned int height, char *bits, char *iconName);
+/* Appends four resources that hide a paned window's sashes to widgetArgs. */
+CVGUI_API void setupPane(void);
+CVGUI_API void TurnOffSashTraversal(Widget paned);
+CVGUI_API void setSensitive(Widget w, Boolean sensitive);
+CVGUI_API void mapRaiseWindow(Widget w);
+
+/* ---- Colour allocation and busy cursor --------------------------------------------------- */
+
+/* Cells that can be allocated read/write in the default colormap (0..256). */
+CVGUI_API int numFreeColorCells(Display *display);
+CVGUI_API int getMaxFreeColorCells(void);
+/* The smallest closest-colour distance that was rejected for exceeding its limit. */
+CVGUI_API unsigned int getSmallestDist(void);
+/* Shares the nearest existing colour within maxDistance (Euclidean, 16-bit RGB), else allocates
+ * the colour itself; color receives the cell. */
+CVGUI_API Status allocClosestColor(Display *display, Colormap colormap, XColor *color,
+                                   unsigned int maxDistance);
+CVGUI_API void cleanupClosestColor(void);
+
+CVGUI_API Boolean cursorIsBusy(void);
+CVGUI_API void SetBusyCursor(Widget w, Boolean busy);
+/* Registers the shell of w (once) for the busy cursor; destroyed shells leave the list. */
+CVGUI_API void addWindowToBusyList(Widget w);
+CVGUI_API void removeWindowFromBusyList(Widget w);
+/* Shows the hourglass (or the normal cursor) on every registered shell. */
+CVGUI_API void setCursorForWaiting(Boolean busy);
+
+/* ---- Help integration -------------------------------------------------------------------- */
+
+/* The client data of cvwContextSensitiveHelpCB: a help kind of the map session and its target. */
+typedef struct {
+    int helpType;
+    char *link;
+} HelpLink;
+
+/* A managed "Close" entry. */
+CVGUI_API Widget AddMCloseMenuPB(Widget menu, XtCallbackProc proc, XtPointer clientData);
+/* The standard Help menu entries for the help volume "zbr:" + helpBase. */
+CVGUI_API void addHelpMenuItems(Widget menu, char *helpBase, char *appTitle, int helpType, char *helpTarget,
+                                XtCallbackProc aboutProc);
+/* Lets the user pick a widget with the question-arrow cursor and calls the nearest help callback. */
+CVGUI_API void WlibOnItemHelp(Widget w);
+CVGUI_API void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPointer callData);
 
 #ifdef __cplusplus
 }

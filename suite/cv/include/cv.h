@@ -27,6 +27,10 @@ CV_API void _CVmsgReopenAll(void);
 CV_API const char *_CVgetProgname(int basenameOnly);
 CV_API void _CVsetProgname(const char *name);
 
+/* The last component of path: a pointer into path itself ("" for NULL). A trailing separator
+ * gives "". On Windows both separators and a drive prefix count. */
+CV_API char *_CVbasename(const char *path);
+
 /* ---- Paths (paths.cpp) ---- */
 
 /* Expands the %VARIABLE% references of pathTemplate from the environment ("%%" is a "%"), turns

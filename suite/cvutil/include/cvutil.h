@@ -23,6 +23,12 @@ CVUTIL_API const char *_CVsetupExecutable(int argc, char **argv);
  * when the environment names a locale that is not installed (the "C" locale stays). */
 CVUTIL_API int _CVinitLocales(const char *programName, int fromEnvironment);
 
+/* Queues as insque/remque: an element's first two fields are its forward and backward links.
+ * _CVinsque puts element right after predecessor (a NULL predecessor starts a linear list);
+ * _CVremque unlinks element from its neighbours. */
+CVUTIL_API void _CVinsque(void *element, void *predecessor);
+CVUTIL_API void _CVremque(void *element);
+
 /* ---- Events (events.cpp) ---- */
 
 /* Severity of an event. */

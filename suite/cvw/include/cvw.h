@@ -17,9 +17,12 @@
  *   value ID FIELD-ID TEXT             the object's value of a field
  *   select ID...                       objects in the current selection, in order (may repeat)
  *
+ * Help requests go to the help viewer named by CVW_HELP_VIEWER (see CVwShowHelp).
+ *
  * Errors: every call that fails records an error number, which CVwError() returns until the
- * next failure, and CVwErrorMsg() explains. Strings returned belong to the library and stay
- * valid for the life of the process. Nothing here is thread-safe: the GUI thread calls it. */
+ * next failure, and CVwErrorMsg() explains. Strings returned by the map database belong to the
+ * library and stay valid for the life of the process. Nothing here is thread-safe: the GUI
+ * thread calls it. */
 #ifndef CVW_H
 #define CVW_H
 
@@ -54,7 +57,7 @@ typedef struct CVwMapInfo {
 
 /* ---- Errors (error.cpp) ---- */
 
-/* Error numbers. 20..29 are kept for the help calls. */
+/* Error numbers; the help calls have theirs below. */
 #define CVW_E_VERSION 11       /* a session protocol version other than CVW_VERSION */
 #define CVW_E_ARGUMENT 12      /* a null or out-of-range argument */
 #define CVW_E_EVENT 13         /* an event type the library does not know */
@@ -68,10 +71,11 @@ typedef struct CVwMapInfo {
 /* The number of the last failure (0 before any). */
 CVW_API int CVwError(void);
 /* The text of an error number: the details of the last failure when it is that number (which
- * file, which line), else the general text. */
-CVW_API const char *CVwErrorMsg(int number);
-/* Records a failure; every part of the library reports through it. A null detail keeps the
- * general text. */
+ * file, which line, the viewer command and the system's reason), else the general text. The
+ * text stays valid until the next failing call. */
+CVW_API char *CVwErrorMsg(int number);
+/* Records a failure; every part of the library (the session, the map database, help) reports
+ * through it. A null or empty detail keeps the general text. */
 CVW_API void _CVwSetError(int number, const char *detail);
 
 /* ---- Session (session.cpp) ---- */
@@ -136,6 +140,30 @@ CVW_API const char *CVwDbGetFieldStringValue(CVwObjectId id, CVwFieldId field);
 CVW_API int CVwIsIdNull(unsigned long id);
 
 /* ---- Help (help.cpp) ---- */
+
+/* Kinds of help, the helpType of CVwShowHelp. */
+enum {
+    cvwHelpFile = 2,
+    cvwHelpVolume = 8,   /* a help volume topic, "volume:topic" */
+    cvwQuickHelp = 16,
+    cvwHelpString = 32,
+    cvwManPage = 64,
+    cvwTextFile = 128
+};
+
+/* The environment variable that names the help viewer: a command, optionally followed by
+ * blank-separated arguments. CVwShowHelp starts it as
+ *     <command> [<arguments>] <kind> <target>
+ * with kind one of "file", "volume", "quick", "string", "man", "text", and does not wait for it.
+ * Returns 0 once the viewer is started; -1 on failure, with CVwError() and CVwErrorMsg() telling
+ * why (no viewer named, unknown help type, no target, the viewer could not be started). */
+#define CVW_HELP_VIEWER_ENV "CVW_HELP_VIEWER"
+CVW_API int CVwShowHelp(int helpType, char *target);
+
+#define CVW_ENOHELPVIEWER 40  /* CVW_HELP_VIEWER is not set or empty */
+#define CVW_EBADHELPTYPE 41   /* not one of the help kinds above */
+#define CVW_ENOHELPTARGET 42  /* null or empty target */
+#define CVW_EHELPVIEWER 43    /* the viewer command could not be started */
 
 #ifdef __cplusplus
 }

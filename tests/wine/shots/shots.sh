@@ -19,13 +19,6 @@ fi
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$top/scripts/wineprefix.sh" "$WINEPREFIX" || exit 1
 wineserver -p </dev/null >/dev/null 2>&1
-# Wine's own Tahoma (the dialog font) is not found where Debian puts it: give it to the prefix.
-# The Japanese template's "MS UI Gothic" is drawn with IPA's proportional Gothic.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-mkdir -p "$fonts"
-cp -n /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/" 2>/dev/null
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f \
-  </dev/null >/dev/null 2>&1
 
 for lang in en ja; do
   log=$(mktemp)

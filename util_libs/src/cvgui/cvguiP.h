@@ -14,4 +14,11 @@ void cvguiApplyLabelRule(Widget w, const char *label);
 /* Registers a new widget for context help (the builders' shared last step). */
 Widget cvguiFinish(Widget w, bool help);
 
+/* The typed help handlers of the Help menu: each shows its client data as one kind of help. */
+void cvguiHelpFileCB(Widget w, XtPointer target, XtPointer callData);
+void cvguiQuickHelpCB(Widget w, XtPointer target, XtPointer callData);
+void cvguiHelpStringCB(Widget w, XtPointer target, XtPointer callData);
+void cvguiManPageCB(Widget w, XtPointer target, XtPointer callData);
+void cvguiTextFileCB(Widget w, XtPointer target, XtPointer callData);
+
 #endif

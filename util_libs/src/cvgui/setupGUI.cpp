@@ -1,11 +1,13 @@
-// Preparation of every shell the library creates.
+// Start-up of a Motif tool and the preparation of every shell the library creates.
 #include "cvguiP.h"
 
 #include "cv.h"
 #include "cvutil.h"
 
 #include <X11/Xmu/Editres.h>
+#include <X11/Shell.h>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 
 static int shellSetUp;
@@ -29,4 +31,46 @@ extern "C" void setupGUIShell(Widget w)
         printf("%s", _util_libsMsg(3, 88, "Warning: could not set X11 close-on-exec flag\n"));
     }
     shellSetUp = 1;
+}
+
+extern "C" const char *_CVsetupGUIExecutable(int argc, char **argv)
+{
+    const char *program = _CVsetupExecutable(argc, argv);
+    // Displays opened after this use the user's locale.
+    XtSetLanguageProc(nullptr, nullptr, nullptr);
+    if (!XSupportsLocale()) {
+        fprintf(stderr, "%s: X does not support locale.\n", program);
+        exit(1);
+    }
+    if (XSetLocaleModifiers("") == nullptr) {
+        fprintf(stderr, "%s: Warning: cannot set locale modifiers.\n", program);
+        exit(1);
+    }
+    _CVinitLocales(program, 1);
+    SetWidgetHelpCallback(cvwContextSensitiveHelpCB);
+    return program;
+}
+
+extern "C" void initIcon(Widget shell, unsigned int width, unsigned int height, char *bits, char *iconName)
+{
+    Display *display = XtDisplay(shell);
+    Pixmap icon = XCreateBitmapFromData(display, DefaultRootWindow(display), bits, width, height);
+    widgetArgCnt = 0;
+    CVGUI_STAGE(XmNiconPixmap, icon);
+    CVGUI_STAGE(XmNiconName, iconName);
+    XtSetValues(shell, widgetArgs, 2);
+    widgetArgCnt = 0;
+}
+
+extern "C" void setSensitive(Widget w, Boolean sensitive)
+{
+    if (w != nullptr && XtIsSensitive(w) != sensitive) {
+        XtSetSensitive(w, sensitive);
+    }
+}
+
+extern "C" void mapRaiseWindow(Widget w)
+{
+    XMapWindow(XtDisplay(w), XtWindow(w));
+    XRaiseWindow(XtDisplay(w), XtWindow(w));
 }

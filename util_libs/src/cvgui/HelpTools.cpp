@@ -1,0 +1,37 @@
+// On-item help: the user picks a widget, and the nearest widget with help answers.
+#include "cvguiP.h"
+
+#include <X11/cursorfont.h>
+#include <cstdio>
+
+extern "C" void WlibOnItemHelp(Widget w)
+{
+    Cursor cursor = XCreateFontCursor(XtDisplay(w), XC_question_arrow);
+    XEvent event;
+    Widget picked = XmTrackingEvent(w, cursor, False, &event);
+
+    for (Widget h = picked; h != nullptr; h = XtParent(h)) {
+        if (XtHasCallbacks(h, XmNhelpCallback) == XtCallbackHasSome) {
+            XmAnyCallbackStruct call{};
+            call.reason = XmCR_HELP;
+            call.event = nullptr;
+            XtCallCallbacks(h, XmNhelpCallback, &call);
+            return;
+        }
+    }
+
+    const char *text = _util_libsMsg(3, 30, "Unable to access context-sensitive\nhelp for the selected window.");
+    Widget shell = w;
+    while (shell != nullptr && !XtIsTopLevelShell(shell)) {
+        shell = XtParent(shell);
+    }
+    if (shell == nullptr) {
+        fprintf(stderr, "%s\n", text);
+        return;
+    }
+    // Titled like the library's other warnings rather than with the shell's widget name.
+    XmString title = GetString(_util_libsMsg(3, 49, "Warning"));
+    CVGUI_STAGE(XmNdialogTitle, title);
+    XtManageChild(AddWarning(shell, "cvwContextHelpWarn", text, False));
+    XmStringFree(title);
+}

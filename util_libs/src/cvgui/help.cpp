@@ -1,0 +1,97 @@
+// Help callbacks: each hands its target to the map session's help and tells the user when that
+// fails.
+#include "cvguiP.h"
+
+#include "cvw.h"
+
+#include <cstdio>
+
+namespace {
+void showTyped(int helpType, const char *kindName, XtPointer target)
+{
+    char *t = static_cast<char *>(target);
+    if (CVwShowHelp(helpType, t) != 0) {
+        int e = CVwError();
+        Error(_util_libsMsg(3, 39, "Could not bring up \"%s\" CVw Help on \"%s\":\n%s (error #%d)."), kindName,
+              t != nullptr ? t : "", CVwErrorMsg(e), e);
+    }
+}
+
+// The nearest top-level shell at or above w, where context help reports its trouble.
+Widget topLevelShellOf(Widget w)
+{
+    while (w != nullptr && !XtIsTopLevelShell(w)) {
+        w = XtParent(w);
+    }
+    return w;
+}
+} // namespace
+
+void cvguiHelpFileCB(Widget, XtPointer target, XtPointer)
+{
+    showTyped(2, "cvwHelpFile", target);
+}
+
+void cvguiQuickHelpCB(Widget, XtPointer target, XtPointer)
+{
+    showTyped(16, "cvwQuickHelp", target);
+}
+
+void cvguiHelpStringCB(Widget, XtPointer target, XtPointer)
+{
+    showTyped(32, "cvwHelpString", target);
+}
+
+void cvguiManPageCB(Widget, XtPointer target, XtPointer)
+{
+    showTyped(64, "cvwManPage", target);
+}
+
+void cvguiTextFileCB(Widget, XtPointer target, XtPointer)
+{
+    showTyped(128, "cvwTextFile", target);
+}
+
+extern "C" void help_CB(Widget, XtPointer clientData, XtPointer)
+{
+    char *topic = static_cast<char *>(clientData);
+    if (CVwShowHelp(8, topic) != 0) {
+        int e = CVwError();
+        Error(_util_libsMsg(3, 37, "Could not bring up CVw Help on volume \"%s\":\n%s (error #%d)"),
+              topic != nullptr ? topic : "", CVwErrorMsg(e), e);
+    }
+}
+
+extern "C" void killAllHelpScreens(void)
+{
+}
+
+extern "C" int cleanUpHelpChild(...)
+{
+    return 0;
+}
+
+extern "C" void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPointer)
+{
+    auto *link = static_cast<HelpLink *>(clientData);
+    if (link == nullptr) {
+        return;
+    }
+    if (CVwShowHelp(link->helpType, link->link) >= 0) {
+        return;
+    }
+    char text[1024];
+    snprintf(text, sizeof text,
+             _util_libsMsg(3, 27, "Unable to display help information for helpType %d link \"%s\""), link->helpType,
+             link->link != nullptr ? link->link : "");
+    Widget shell = topLevelShellOf(w);
+    if (shell == nullptr) {
+        fprintf(stderr, "%s\n", text);
+        return;
+    }
+    // Titled like the library's other error dialogs rather than with the shell's widget name.
+    XmString title = GetString(_util_libsMsg(3, 47, "Error"));
+    CVGUI_STAGE(XmNdialogTitle, title);
+    XtManageChild(AddError(shell, "cvwContextHelpError", text, False));
+    XmStringFree(title);
+}
