@@ -84,22 +84,7 @@ inline std::string messageText(Widget box)
 {
     XmString s = nullptr;
     XtVaGetValues(box, XmNmessageString, &s, nullptr);
-    char *text = nullptr;
-    if (s != nullptr) {
-        // Line breaks come back as newlines.
-        static XmParseMapping newline = [] {
-            Arg args[3];
-            XtSetArg(args[0], XmNincludeStatus, XmINSERT);
-            XtSetArg(args[1], XmNsubstitute, XmStringSeparatorCreate());
-            XtSetArg(args[2], XmNpattern, "\n");
-            return XmParseMappingCreate(args, 3);
-        }();
-        text = static_cast<char *>(XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, &newline, 1, XmOUTPUT_ALL));
-        XmStringFree(s);
-    }
-    std::string out = text != nullptr ? text : "";
-    XtFree(text);
-    return out;
+    return motif::xmStringText(s);
 }
 
 inline Widget defaultButton(Widget box)

@@ -129,26 +129,31 @@ inline void screenshot(const std::string &path)
     }
 }
 
+// The text of a compound string, with a newline for each line break; frees the string.
+inline std::string xmStringText(XmString s)
+{
+    if (s == nullptr) {
+        return "";
+    }
+    static XmParseMapping newline = [] {
+        Arg args[3];
+        XtSetArg(args[0], XmNincludeStatus, XmINSERT);
+        XtSetArg(args[1], XmNsubstitute, XmStringSeparatorCreate());
+        XtSetArg(args[2], XmNpattern, "\n");
+        return XmParseMappingCreate(args, 3);
+    }();
+    char *text = static_cast<char *>(XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, &newline, 1, XmOUTPUT_ALL));
+    XmStringFree(s);
+    std::string out = text != nullptr ? text : "";
+    XtFree(text);
+    return out;
+}
+
 inline std::string labelText(Widget w)
 {
     XmString s = nullptr;
     XtVaGetValues(w, XmNlabelString, &s, nullptr);
-    char *text = nullptr;
-    if (s != nullptr) {
-        // All segments, with a newline for each line break.
-        static XmParseMapping newline = [] {
-            Arg args[3];
-            XtSetArg(args[0], XmNincludeStatus, XmINSERT);
-            XtSetArg(args[1], XmNsubstitute, XmStringSeparatorCreate());
-            XtSetArg(args[2], XmNpattern, "\n");
-            return XmParseMappingCreate(args, 3);
-        }();
-        text = static_cast<char *>(XmStringUnparse(s, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, &newline, 1, XmOUTPUT_ALL));
-        XmStringFree(s);
-    }
-    std::string out = text != nullptr ? text : "";
-    XtFree(text);
-    return out;
+    return xmStringText(s);
 }
 
 // A key event on a widget's window, for actions that read the event.

@@ -44,6 +44,11 @@ CV_API const char *_CVBuildPath(const char *pathTemplate, const char *fileName, 
 /* Nonzero for an absolute path: "/..." (and on Windows "\...", "X:\..." or "X:/..."). */
 CV_API int _CVisAbsPath(const char *path);
 
+/* The path of a data file installed with the suite's libraries: share/cvgui/NAME beside the
+ * directory that holds them (in the build tree as once installed). Library-owned, valid until
+ * the next call. */
+CV_API const char *_CVsharedDataFile(const char *name);
+
 /* ---- Internet and IPX addresses (inet.cpp) ---- */
 
 /* Nonzero when the text looks like a numeric address: digits and dots only, a digit among them. */

@@ -3,6 +3,11 @@
 
 #include <cstdlib>
 #include <string>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 namespace {
 
@@ -81,4 +86,38 @@ extern "C" int _CVisAbsPath(const char *path)
 #else
     return path[0] == '/';
 #endif
+}
+
+// The directory of this library: the suite's libraries are installed side by side.
+static std::string libraryDirectory()
+{
+#ifdef _WIN32
+    HMODULE self = nullptr;
+    char path[MAX_PATH];
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCSTR>(&libraryDirectory), &self)) {
+        return ".";
+    }
+    DWORD n = GetModuleFileNameA(self, path, sizeof path);
+    std::string file(path, n < sizeof path ? n : 0);
+#else
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void *>(&libraryDirectory), &info) == 0 || info.dli_fname == nullptr) {
+        return ".";
+    }
+    std::string file = info.dli_fname;
+#endif
+    size_t slash = file.find_last_of("/\\");
+    return slash == std::string::npos ? "." : file.substr(0, slash);
+}
+
+extern "C" const char *_CVsharedDataFile(const char *name)
+{
+    static std::string path;
+    path = libraryDirectory();
+    for (const char *part : {"..", "share", "cvgui", name}) {
+        path += kSeparator;
+        path += part;
+    }
+    return path.c_str();
 }

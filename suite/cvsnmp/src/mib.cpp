@@ -9,11 +9,7 @@
 #include <sys/stat.h>
 #include <string_view>
 #include <unordered_map>
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
+#include "cv.h"
 
 CVmibNode *Mib = nullptr;
 
@@ -69,38 +65,9 @@ Loaded &loaded()
     return state;
 }
 
-// Where the library itself lives: the default database is installed beside it.
-std::string libraryDirectory()
-{
-#ifdef _WIN32
-    HMODULE self = nullptr;
-    char path[MAX_PATH];
-    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCSTR>(&libraryDirectory), &self)) {
-        return ".";
-    }
-    DWORD n = GetModuleFileNameA(self, path, sizeof path);
-    std::string file(path, n < sizeof path ? n : 0);
-#else
-    Dl_info info;
-    if (dladdr(reinterpret_cast<void *>(&libraryDirectory), &info) == 0 || info.dli_fname == nullptr) {
-        return ".";
-    }
-    std::string file = info.dli_fname;
-#endif
-    size_t slash = file.find_last_of("/\\");
-    return slash == std::string::npos ? "." : file.substr(0, slash);
-}
-
 std::string defaultFilename()
 {
-#ifdef _WIN32
-    const char sep = '\\';
-#else
-    const char sep = '/';
-#endif
-    std::string beside = libraryDirectory() + sep + ".." + sep + "share" + sep + "cvgui" + sep + "mib.db";
+    std::string beside = _CVsharedDataFile("mib.db");
     struct stat st;
     if (stat(beside.c_str(), &st) == 0) {
         return beside;

@@ -9,11 +9,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <vector>
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
+#include "cv.h"
 
 namespace {
 
@@ -43,29 +39,6 @@ struct Parsed {
     bool hasEquation = false;
     int line = 0;
 };
-
-std::string libraryDirectory()
-{
-#ifdef _WIN32
-    HMODULE self = nullptr;
-    char path[MAX_PATH];
-    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCSTR>(&libraryDirectory), &self)) {
-        return ".";
-    }
-    DWORD n = GetModuleFileNameA(self, path, sizeof path);
-    std::string file(path, n < sizeof path ? n : 0);
-#else
-    Dl_info info;
-    if (dladdr(reinterpret_cast<void *>(&libraryDirectory), &info) == 0 || info.dli_fname == nullptr) {
-        return ".";
-    }
-    std::string file = info.dli_fname;
-#endif
-    size_t slash = file.find_last_of("/\\");
-    return slash == std::string::npos ? "." : file.substr(0, slash);
-}
 
 } // namespace
 
@@ -128,10 +101,8 @@ const char *ExpressionList::defaultFile()
     if (env != nullptr && *env != '\0') {
         file = env;
     } else {
-#ifdef _WIN32
-        file = libraryDirectory() + "\\..\\share\\cvgui\\expressions.txt";
-#else
-        file = libraryDirectory() + "/../share/cvgui/expressions.txt";
+        file = _CVsharedDataFile("expressions.txt");
+#ifndef _WIN32
         struct stat st;
         if (stat(file.c_str(), &st) != 0) {
             file = CVUTIL_INSTALLED_EXPRESSIONS;
