@@ -108,6 +108,15 @@ CV_API char *_CVGetRegistryString(void *hkey, const char *subkey, const char *va
  * know. On Windows, where no such signal is sent but INT and TERM, ignoring one is a no-op. */
 CV_API int _CVsigIgnore(int suiteSignal);
 
+/* ---- The X Toolkit on Windows (xtMemory.cpp) ---- */
+
+#if defined(_WIN32) && !defined(_XtIntrinsic_h)
+/* The X Toolkit's allocation calls for native tools: exhaustion ends the program. */
+CV_API char *XtMalloc(unsigned int size);
+CV_API void XtFree(char *p);
+CV_API char *XtNewString(const char *s);
+#endif
+
 #ifdef __cplusplus
 }
 #endif
