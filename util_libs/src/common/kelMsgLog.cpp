@@ -1,0 +1,91 @@
+// The rules of the message log.
+#include "kelMsgLog.h"
+
+#include "cv.h"
+#include "utilLibsMsg.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+const char *kelMsgLogStampFormat(time_t now, time_t *first)
+{
+    if (*first == 0) {
+        *first = now;
+    }
+    // A log that runs past half a day needs the date to tell the days apart.
+    if (now - *first > KEL_MSGLOG_DATE_AFTER) {
+        return _util_libsMsg(3, 28, "%x %X ");
+    }
+    return _util_libsMsg(3, 29, "%X ");
+}
+
+size_t kelMsgLogCompose(char *buffer, int timeStamp, time_t now, time_t *first, const char *format, va_list args)
+{
+    size_t stamp = 0;
+    buffer[0] = '\0';
+    if (timeStamp) {
+        const char *stampFormat = kelMsgLogStampFormat(now, first);
+        struct tm *local = localtime(&now);
+        stamp = local != nullptr ? strftime(buffer, KEL_MSGLOG_BUFFER, stampFormat, local) : 0;
+        buffer[stamp] = '\0';
+    }
+    size_t room = KEL_MSGLOG_BUFFER - stamp;
+    int length = vsnprintf(buffer + stamp, room, format, args);
+    if (length < 0) {
+        buffer[stamp] = '\0';
+    } else if (length > KEL_MSGLOG_TEXT_MAX) {
+        snprintf(buffer + stamp, room, "%s", KEL_MSGLOG_TOO_LONG);
+    }
+    return stamp;
+}
+
+int kelMsgLogExcess(int count)
+{
+    return count > KEL_MSGLOG_ITEMS ? count - KEL_MSGLOG_ITEMS : 0;
+}
+
+namespace {
+// The length of the multibyte character at p, at least 1.
+size_t charLength(const char *p)
+{
+    int n = mblen(p, MB_CUR_MAX);
+    return n > 1 ? static_cast<size_t>(n) : 1;
+}
+
+// The bytes of the longest run of whole characters of line (length bytes) within limit bytes,
+// so that a cut never splits a double-byte character.
+size_t wholeCharacters(const char *line, size_t length, size_t limit)
+{
+    size_t kept = 0;
+    while (kept < length) {
+        size_t n = charLength(line + kept);
+        if (kept + n > limit) {
+            break;
+        }
+        kept += n;
+    }
+    return kept;
+}
+} // namespace
+
+bool KelMsgLogLines::next(std::string &item)
+{
+    if (next_ == nullptr) {
+        return false;
+    }
+    current_ = next_;
+    const char *newline = _CVstrchr(current_, '\n');
+    size_t length = newline != nullptr ? static_cast<size_t>(newline - current_) : strlen(current_);
+    next_ = newline != nullptr ? newline + charLength(newline) : nullptr;
+
+    item.assign(first_ ? 0 : indent_, ' ');
+    first_ = false;
+    if (length > KEL_MSGLOG_LINE) {
+        item.append(current_, wholeCharacters(current_, length, KEL_MSGLOG_LINE - 3));
+        item.append("...");
+    } else {
+        item.append(current_, length);
+    }
+    return true;
+}
