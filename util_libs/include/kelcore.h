@@ -1,12 +1,15 @@
 /* The native half's core: pseudo widgets (a dialog and a control id, looked up at each use), the
- * window operations over them, the fatal error handlers, command line and resources, and the
- * dialogs made from this library's templates. */
+ * window operations over them, the fatal error handlers, command line and resources, the dialogs
+ * made from this library's templates, lists with Motif's conventions and the message log,
+ * time-outs and socket input, drawing and X colour names, the save dialog and help. */
 #ifndef KELCORE_H
 #define KELCORE_H
 
 #include <afxwin.h>
 
 #include "kelargs.h"
+
+#include <cstdio>
 
 /* ---- Fatal error handlers: an "Internal Error" box, then exit status 1. */
 [[noreturn]] KEL_API void KelInternalErrorHandler();
@@ -136,5 +139,114 @@ KEL_API const char *_CVsetupWinExecutable(int *argc, char ***argv);
  * (InitFromDll); nonzero on success. */
 KEL_API int CreateFromDll(CDialog *dialog, int templateId, CWnd *parent);
 KEL_API int InitFromDll(CDialog *dialog, int templateId, CWnd *parent);
+
+
+/* ---- Lists with the Motif list's conventions: 1-based positions, 0 for the last item. */
+
+/* A list box control of a dialog (point widget at it with widget.init(dialog, id)) with tables
+ * of its items and selection. The tables that GetItems, GetSelectedItems and GetSelectedPos hand
+ * out belong to the object and stay valid until the next call that rebuilds them. The item table
+ * is rebuilt only after a change of content made through the KelList functions (the change
+ * flag); the selection tables only when the control's selection differs from them. */
+class KEL_API KelListWidget {
+public:
+    KelListWidget();
+    ~KelListWidget();
+    KelListWidget(const KelListWidget &) = delete;
+    KelListWidget &operator=(const KelListWidget &) = delete;
+
+    operator KelPaseudoWidget() const { return widget; }
+    operator KelListWidget *() { return widget.parent != nullptr ? this : nullptr; }
+    int operator!() const { return widget.parent == nullptr ? 1 : 0; }
+
+    void SetChangeFlag() { changeFlag = 1; }
+    void Matching(); /* rebuilds the tables when the change flag is set */
+    int GetRealSelectedItemCount();
+    void GetItems(char ***items, int *count);
+    void GetSelectedItems(char ***items, int *count);
+    void GetSelectedPos(int **positions, int *count); /* 0-based */
+
+    KelPaseudoWidget widget;
+
+protected:
+    friend struct KelListAccess;
+
+    CListBox *GetListBox(); /* a missing control is fatal */
+    void SetItemsTable();
+    void SetSelectedItemsTable();
+    void FreeItemsTable();
+    void FreeSelectedItemsTable();
+    int IsSelectionChanged();
+    void UpdateItemsTable();
+    void UpdateSelectedItemsTable();
+
+    char **items;
+    int itemCount;
+    char **selectedItems;   /* pointers into items */
+    int *selectedPositions; /* 0-based, ascending */
+    int selectedCount;
+    int changeFlag;
+};
+
+/* Items are NUL-terminated byte strings (KelGetString); tables are arrays of them. */
+KEL_API void KelListAddItemUnselected(KelListWidget *list, const unsigned char *item, int pos);
+KEL_API void KelListSortAddItem(KelListWidget *list, const unsigned char *item);
+KEL_API void KelListAddItems(KelListWidget *list, unsigned char **items, int n, int pos); /* after pos */
+KEL_API void KelListSetItems(KelListWidget *list, unsigned char **items, int n);
+KEL_API void KelListDeleteAllItems(KelListWidget *list);
+KEL_API void KelListDeletePos(KelListWidget *list, int pos);
+KEL_API void KelListDeleteItem(KelListWidget *list, const unsigned char *item);
+KEL_API void KelListDeleteItems(KelListWidget *list, unsigned char **items, int n);
+KEL_API void KelListReplaceItems(KelListWidget *list, unsigned char **oldItems, int n, unsigned char **newItems);
+KEL_API void KelListReplaceItemsKeepingSelectedPos(KelListWidget *list, unsigned char **oldItems, int n,
+                                                   unsigned char **newItems);
+KEL_API unsigned char *KelListGetItem(KelListWidget *list, int pos); /* the caller frees it */
+KEL_API void KelListGetItems(KelListWidget *list, unsigned char ***items, int *count);
+KEL_API int KelListGetItemCount(KelListWidget *list);
+KEL_API int KelListItemPos(KelListWidget *list, const unsigned char *item); /* 0 when absent */
+KEL_API int KelListItemExists(KelListWidget *list, const unsigned char *item);
+KEL_API void KelListGetSelectedItems(KelListWidget *list, unsigned char ***items, int *count);
+KEL_API int KelListGetSelectedItemCount(KelListWidget *list);
+/* A new array of the selected positions, ascending, for the caller to free; 0 and nulls when
+ * nothing is selected. */
+KEL_API int KelListGetSelectedPos(KelListWidget *list, int **positions, int *count);
+KEL_API void KelListSetSelectedPos(KelListWidget *list, int *positions, int n);
+/* With notify the dialog hears LBN_SELCHANGE as if the user had clicked; replace clears the
+ * selection of an extended-selection list first. */
+KEL_API void KelListSelectPos(KelListWidget *list, int pos, int notify, int replace);
+KEL_API void KelListSelectItem(KelListWidget *list, const unsigned char *item, int notify);
+KEL_API void KelListSelectItems(KelListWidget *list, unsigned char **items, int n, int notify);
+KEL_API int KelListSetSel(KelListWidget *list, int index); /* 0-based, -1 for the last */
+KEL_API void KelListDeselectAllItems(KelListWidget *list);
+KEL_API void KelListDeselectPos(KelListWidget *list, int pos);
+KEL_API void KelListDeselectItem(KelListWidget *list, const unsigned char *item);
+KEL_API int KelListGetPos(KelListWidget *list); /* the first visible position */
+KEL_API void KelListSetPos(KelListWidget *list, int pos);
+KEL_API void KelListSetItem(KelListWidget *list, const unsigned char *item);
+KEL_API void KelListSetBottomPos(KelListWidget *list, int pos);
+KEL_API void KelListSetBottomItem(KelListWidget *list, const unsigned char *item);
+KEL_API void KelListSetCenterPos(KelListWidget *list, int pos);
+KEL_API int KelListGetDisplayedItemCount(KelListWidget *list);
+KEL_API void KelListSetRedraw(KelListWidget *list, int flag);
+KEL_API void KelListMoveUpPos(KelListWidget *list, int pos);
+KEL_API void KelListMoveDownPos(KelListWidget *list, int pos);
+
+/* Sorted insertion: compare(an existing item's text, the new text, clientData) answers like
+ * strcmp. Give the new entry as item or as text, not both; returns the position used, or -1. */
+typedef int (*KelListCompareProc)(const char *existing, const char *text, void *clientData);
+KEL_API int KelListAddItemSorted(KelListWidget *list, const unsigned char *item, const char *text,
+                                 KelListCompareProc compare, void *clientData);
+KEL_API int addItemSorted(KelListWidget *list, const unsigned char *item, const char *text,
+                          int (*compare)(const char *existing, const char *text));
+
+/* Moving the selection of a list up or down by one, with its Up and Down buttons. */
+enum KelReorderDir { KelReorderUp = 0, KelReorderDown = 1 };
+KEL_API void KelReorderSetSensitive(KelListWidget *list, KelPaseudoWidget &up, KelPaseudoWidget &down);
+KEL_API void KelReorderSelectedItems(KelListWidget *list, KelPaseudoWidget &up, KelPaseudoWidget &down,
+                                     KelReorderDir direction);
+
+/* ---- Message log: a list to which printf-style messages are appended, one item per line, with
+ * an optional time stamp; the list keeps about 500 items. 0, or -1 after telling the user. */
+KEL_API int addMessage(KelListWidget *list, char timeStamp, const char *format, ...);
 
 #endif
