@@ -249,4 +249,42 @@ KEL_API void KelReorderSelectedItems(KelListWidget *list, KelPaseudoWidget &up, 
  * an optional time stamp; the list keeps about 500 items. 0, or -1 after telling the user. */
 KEL_API int addMessage(KelListWidget *list, char timeStamp, const char *format, ...);
 
+/* ---- Time-outs and socket input as toolkit event sources, served by hidden windows from the
+ * application's own message loop. Identifiers are slot + 1 (1 .. 1024). */
+#ifndef _XtIntrinsic_h
+typedef unsigned long XtIntervalId;
+typedef unsigned long XtInputId;
+typedef void (*XtTimerCallbackProc)(XtPointer clientData, XtIntervalId *id);
+typedef void (*XtInputCallbackProc)(XtPointer clientData, int *source, XtInputId *id);
+#endif
+
+#define KEL_EVENT_SLOTS 1024
+
+struct KelTimerEntry {
+    int inUse;
+    XtTimerCallbackProc callback;
+    XtPointer clientData;
+};
+
+struct KelEntry {
+    int inUse;
+    int socket;
+    XtInputCallbackProc callback;
+    XtPointer clientData;
+};
+
+extern KEL_API KelTimerEntry timerTable[KEL_EVENT_SLOTS];
+extern KEL_API KelEntry entryTable[KEL_EVENT_SLOTS];
+extern KEL_API HWND hwndTimer; /* the timer window, made on first use */
+extern KEL_API void *hwnd;     /* the socket window, made on first use */
+
+KEL_API void KelInitTimerWin();
+/* Calls callback once, interval milliseconds on, from the message loop. */
+KEL_API XtIntervalId KelAddTimeOut(unsigned long interval, XtTimerCallbackProc callback, XtPointer clientData);
+KEL_API void KelRemoveTimeOut(XtIntervalId id);
+/* Calls callback each time the socket has data or its peer has closed it, until removed (also
+ * from inside the callback). */
+KEL_API XtInputId KelAddSockReadInput(int socket, XtInputCallbackProc callback, XtPointer clientData);
+KEL_API void KelRemoveSockInput(XtInputId id);
+
 #endif
