@@ -287,4 +287,96 @@ KEL_API void KelRemoveTimeOut(XtIntervalId id);
 KEL_API XtInputId KelAddSockReadInput(int socket, XtInputCallbackProc callback, XtPointer clientData);
 KEL_API void KelRemoveSockInput(XtInputId id);
 
+/* ---- Drawing with Xlib's graphics context vocabulary, text metrics and X colour names. */
+#ifndef _X11_XLIB_H_
+typedef struct {
+    short x, y;
+} XPoint;
+
+typedef struct {
+    int function;
+    unsigned long plane_mask;
+    unsigned long foreground;
+    unsigned long background;
+    int line_width;
+    int line_style;
+    int cap_style;
+    int join_style;
+    int fill_style;
+    int fill_rule;
+    int arc_mode;
+    unsigned long tile;
+    unsigned long stipple;
+    int ts_x_origin;
+    int ts_y_origin;
+    unsigned long font;
+    int subwindow_mode;
+    int graphics_exposures;
+    int clip_x_origin;
+    int clip_y_origin;
+    unsigned long clip_mask;
+    int dash_offset;
+    char dashes;
+} XGCValues;
+
+#define GCFunction (1L << 0)
+#define GCForeground (1L << 2)
+#define GCBackground (1L << 3)
+#define GXcopy 0x3
+#define GXxor 0x6
+#define LineSolid 0
+#define LineOnOffDash 1
+#define LineDoubleDash 2
+#define CapNotLast 0
+#define CapButt 1
+#define CapRound 2
+#define CapProjecting 3
+#define JoinMiter 0
+#define JoinRound 1
+#define JoinBevel 2
+#define CoordModeOrigin 0
+#define CoordModePrevious 1
+#endif
+
+#define KEL_GC_DASHES 20
+
+/* A graphics context; KelNewGC/KelCreateGC allocate it with malloc, the caller frees it. */
+struct KelGCVal {
+    int function;         /* GXxor draws strings inverted */
+    COLORREF foreground;  /* lines and text */
+    COLORREF background;  /* kept, not drawn */
+    int lineWidth;
+    int lineStyle;        /* LineSolid, LineOnOffDash (LineDoubleDash draws solid) */
+    int capStyle;
+    int joinStyle;
+    DWORD dashes[KEL_GC_DASHES]; /* dash, gap, dash, ... */
+    LOGBRUSH dashBrushes[KEL_GC_DASHES];
+    int dashCount;
+    int reserved;
+};
+
+KEL_API KelGCVal *KelNewGC();
+KEL_API KelGCVal *KelCreateGC(unsigned long mask, XGCValues *values); /* GCForeground, GCBackground */
+KEL_API void KelSetDashes(KelGCVal *gc, char *dashList, int n);         /* at most 20 are kept */
+KEL_API void KelDrawLine(CDC *dc, KelGCVal *gc, int x1, int y1, int x2, int y2);
+/* One segment per pair of points, each with its own pen: dashes start again at every point. */
+KEL_API void KelDrawLines(CDC *dc, KelGCVal *gc, XPoint *points, int n, int mode);
+/* y is the bottom of the text cell. */
+KEL_API void KelDrawString(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
+KEL_API void KelDrawStringNormal(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
+KEL_API void KelDrawStringInvert(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
+KEL_API CDC *KelGetDC(CWnd *w);
+KEL_API void KelReleaseDC(CWnd *w, CDC *dc);
+KEL_API int KelDcGetMaxFontHeight(CDC *dc);
+KEL_API int KelDcGetTextWidth(CDC *dc, const char *text);
+KEL_API void KelDcGetTextExtent(CDC *dc, const char *text, int *width, int *height);
+KEL_API void KelGetTextExtent(CWnd *w, const char *text, int *width, int *height); /* in w's font */
+
+/* Loads an X colour database ("R G B name" lines, as rgb.txt) after those loaded before: 0, or
+ * -1 when the file cannot be read. A line without three numbers ends the process. */
+KEL_API int KelXColorDBInit(char *path);
+/* "#RRGGBB" or a database name (letter case ignored): 0 and the colour, or -1. red, green and
+ * blue may be null. */
+KEL_API int KelXColorConvert(const char *colour, unsigned long *colorref, int *red, int *green, int *blue);
+
 #endif
