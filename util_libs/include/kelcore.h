@@ -379,4 +379,17 @@ KEL_API int KelXColorDBInit(char *path);
  * blue may be null. */
 KEL_API int KelXColorConvert(const char *colour, unsigned long *colorref, int *red, int *green, int *blue);
 
+/* ---- Saving to a text file, and help. */
+
+/* The common save dialog for text files; on OK the chosen file is opened for writing and handed
+ * to writer, then closed. Nothing is written when the user cancels. */
+typedef void (*KelSaveWriter)(FILE *file, const char *path);
+KEL_API const char *getTextFileFilter();
+KEL_API void KelSaveDialog(const char *title, KelSaveWriter writer, CWnd *parent, const char *fileName,
+                           const char *directory);
+/* Makes item a help entry of a kind (2 help file, 8 browser, 16 quick help, 32 help string,
+ * 64 manual page, any other text file) on target; a kind of 0 or an empty target leaves it. */
+KEL_API void KelSetApHelp(KelMenuItem &item, long kind, const char *target);
+KEL_API void KelQuitHelp();
+
 #endif
