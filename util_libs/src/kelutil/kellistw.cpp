@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 KelListWidget::KelListWidget()
@@ -266,7 +267,10 @@ void widen(KelListWidget *list, const unsigned char *item)
     CListBox *listBox = listBoxOf(list);
     CDC *dc = listBox->GetDC();
     CFont *previous = dc->SelectObject(listBox->GetFont());
-    int width = dc->GetTextExtent(text(item), static_cast<int>(strlen(text(item)))).cx + dc->GetTextExtent(" ", 1).cx;
+    // The text and a blank in one measurement: extents add up, and each costs a trip to the font.
+    std::string measured = text(item);
+    measured += ' ';
+    int width = dc->GetTextExtent(measured.c_str(), static_cast<int>(measured.size())).cx;
     if (previous != nullptr) {
         dc->SelectObject(previous);
     }
