@@ -26,9 +26,10 @@ demo: linux
 test: linux windows
 	@scripts/run-tests.sh
 
-bench: linux
+bench: linux windows
 	@scripts/bench.sh
 	@build/linux/bin/bench_mibdb --benchmark_color=false
+	@scripts/bench-native.sh
 
 clean:
 	rm -rf build
