@@ -47,13 +47,6 @@ void runPast(unsigned long interval)
     ASSERT_TRUE(pumpUntil([&] { return fired; }));
 }
 
-std::string className(HWND w)
-{
-    char buf[128] = "";
-    GetClassNameA(w, buf, sizeof buf);
-    return buf;
-}
-
 } // namespace
 
 TEST(TimeOuts, IdentifiersAreSlotsPlusOneAndFreedSlotsAreReused)
@@ -89,20 +82,6 @@ TEST(TimeOuts, AnImmediateTimeOutRunsOnceAndOnlyFromTheLoop)
     EXPECT_EQ(timerTable[id - 1].inUse, 0) << "its slot is free once it has fired";
     runPast(50);
     EXPECT_EQ(timerCalls.size(), 1u) << "once only";
-}
-
-TEST(TimeOuts, TheHiddenWindowBelongsToTheApplication)
-{
-    KelInitTimerWin();
-    ASSERT_NE(hwndTimer, nullptr);
-    HWND before = hwndTimer;
-    KelInitTimerWin();
-    EXPECT_EQ(hwndTimer, before) << "made once";
-    EXPECT_EQ(className(hwndTimer), "CV KelTimer");
-    EXPECT_EQ(windowText(hwndTimer), "CV KelTimer Instance");
-    EXPECT_FALSE(IsWindowVisible(hwndTimer));
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(hwndTimer, GWL_STYLE)) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
-    EXPECT_EQ(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwndTimer, GWLP_HINSTANCE)), AfxGetInstanceHandle());
 }
 
 namespace {
@@ -336,17 +315,3 @@ TEST(SocketInput, RemovalStopsCallbacksFromOutsideAndFromWithin)
     KelRemoveSockInput(id);
 }
 
-TEST(SocketInput, TheHiddenWindowBelongsToTheExecutable)
-{
-    Winsock winsock;
-    Connection c;
-    Reader reader;
-    XtInputId id = KelAddSockReadInput(static_cast<int>(c.watched), readInput, &reader);
-    auto window = static_cast<HWND>(hwnd);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(className(window), "CV KelAsyncSockAddInput");
-    EXPECT_EQ(windowText(window), "CV KelAsyncSockAddInput Instance");
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)), GetModuleHandleA(nullptr));
-    KelRemoveSockInput(id);
-}

@@ -642,19 +642,6 @@ TEST(ListFailures, ImpossibleRequestsEndTheProcessWithInternalError)
     }
 }
 
-TEST(ListWidget, NullUntilPointedAtAControl)
-{
-    KelListWidget list;
-    EXPECT_EQ(!list, 1);
-    EXPECT_EQ(static_cast<KelListWidget *>(list), nullptr);
-    ListsDialog dialog;
-    list.widget.init(&dialog, IDC_EXTENDED_LIST);
-    EXPECT_EQ(!list, 0);
-    EXPECT_EQ(static_cast<KelListWidget *>(list), &list);
-    KelPaseudoWidget w = list;
-    EXPECT_TRUE(w == KelPaseudoWidget(&dialog, IDC_EXTENDED_LIST));
-}
-
 // ---- The message log.
 
 TEST(MessageLog, LinesBecomeItemsIndentedUnderTheText)
