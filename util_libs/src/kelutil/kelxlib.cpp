@@ -91,6 +91,9 @@ void KelDrawLine(CDC *dc, KelGCVal *gc, int x1, int y1, int x2, int y2)
     } else {
         pen.CreatePen(PS_SOLID, gc->lineWidth, gc->foreground);
     }
+    if (pen.GetSafeHandle() == nullptr) {
+        return; // a pen the platform refuses draws nothing, rather than with whatever pen is selected
+    }
     CPen *previous = dc->SelectObject(&pen);
     dc->MoveTo(x1, y1);
     dc->LineTo(x2, y2);
