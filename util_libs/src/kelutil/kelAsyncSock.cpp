@@ -3,7 +3,7 @@
 // until the input is removed.
 #include <winsock2.h> // before windows.h, which kelcore.h brings
 
-#include "kelcore.h"
+#include "kelutilP.h"
 
 KelEntry entryTable[KEL_EVENT_SLOTS];
 void *hwnd = nullptr;
@@ -50,18 +50,8 @@ void initSocketWindow()
     if (hwnd != nullptr) {
         return;
     }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    wc.style = 0;
-    wc.lpfnWndProc = socketWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = socketClass;
-    RegisterClassA(&wc);
-    hwnd = CreateWindowExA(0, socketClass, "CV KelAsyncSockAddInput Instance", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    hwnd = kelCreateHiddenWindow(GetModuleHandleA(nullptr), socketClass, "CV KelAsyncSockAddInput Instance",
+                                 socketWindowProc);
 }
 } // namespace
 

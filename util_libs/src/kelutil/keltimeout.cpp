@@ -1,7 +1,7 @@
 // One-shot time-outs with the X Toolkit's semantics over the Windows message loop. The timer
 // procedure only posts a message: callbacks run from the hidden window's procedure when the
 // application's loop dispatches it, as a toolkit callback would.
-#include "kelcore.h"
+#include "kelutilP.h"
 
 KelTimerEntry timerTable[KEL_EVENT_SLOTS];
 HWND hwndTimer = nullptr;
@@ -39,18 +39,7 @@ void KelInitTimerWin()
     if (hwndTimer != nullptr) {
         return;
     }
-    HINSTANCE instance = AfxGetInstanceHandle();
-    WNDCLASSA wc = {};
-    wc.style = 0;
-    wc.lpfnWndProc = timerWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = timerClass;
-    RegisterClassA(&wc);
-    hwndTimer = CreateWindowExA(0, timerClass, "CV KelTimer Instance", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    hwndTimer = kelCreateHiddenWindow(AfxGetInstanceHandle(), timerClass, "CV KelTimer Instance", timerWindowProc);
 }
 
 XtIntervalId KelAddTimeOut(unsigned long interval, XtTimerCallbackProc callback, XtPointer clientData)

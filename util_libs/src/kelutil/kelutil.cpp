@@ -166,3 +166,17 @@ int InitFromDll(CDialog *dialog, int templateId, CWnd *parent)
     FreeResource(tmpl); // a no-op on Win32: the template stays mapped with the library
     return prepared;
 }
+
+HWND kelCreateHiddenWindow(HINSTANCE instance, const char *className, const char *title, WNDPROC proc)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+}

@@ -13,4 +13,8 @@ HINSTANCE kelLibraryInstance();
 // The application object of the calling tool, or the library's own for a tool without one.
 CWinApp *kelApp();
 
+// A never-shown window of its own class whose procedure receives the library's private
+// messages (time-outs, socket input).
+HWND kelCreateHiddenWindow(HINSTANCE instance, const char *className, const char *title, WNDPROC proc);
+
 #endif
