@@ -21,10 +21,7 @@ extern "C" void WlibOnItemHelp(Widget w)
     }
 
     const char *text = _util_libsMsg(3, 30, "Unable to access context-sensitive\nhelp for the selected window.");
-    Widget shell = w;
-    while (shell != nullptr && !XtIsTopLevelShell(shell)) {
-        shell = XtParent(shell);
-    }
+    Widget shell = cvguiTopLevelShellOf(w);
     if (shell == nullptr) {
         fprintf(stderr, "%s\n", text);
         return;

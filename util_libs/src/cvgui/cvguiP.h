@@ -21,4 +21,7 @@ void cvguiHelpStringCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiManPageCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiTextFileCB(Widget w, XtPointer target, XtPointer callData);
 
+// The nearest top-level shell at or above w, where context help reports its trouble.
+Widget cvguiTopLevelShellOf(Widget w);
+
 #endif

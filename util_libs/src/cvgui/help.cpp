@@ -16,16 +16,15 @@ void showTyped(int helpType, const char *kindName, XtPointer target)
               t != nullptr ? t : "", CVwErrorMsg(e), e);
     }
 }
+} // namespace
 
-// The nearest top-level shell at or above w, where context help reports its trouble.
-Widget topLevelShellOf(Widget w)
+Widget cvguiTopLevelShellOf(Widget w)
 {
     while (w != nullptr && !XtIsTopLevelShell(w)) {
         w = XtParent(w);
     }
     return w;
 }
-} // namespace
 
 void cvguiHelpFileCB(Widget, XtPointer target, XtPointer)
 {
@@ -84,7 +83,7 @@ extern "C" void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPoin
     snprintf(text, sizeof text,
              _util_libsMsg(3, 27, "Unable to display help information for helpType %d link \"%s\""), link->helpType,
              link->link != nullptr ? link->link : "");
-    Widget shell = topLevelShellOf(w);
+    Widget shell = cvguiTopLevelShellOf(w);
     if (shell == nullptr) {
         fprintf(stderr, "%s\n", text);
         return;
