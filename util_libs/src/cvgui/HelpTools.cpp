@@ -2,7 +2,6 @@
 #include "cvguiP.h"
 
 #include <X11/cursorfont.h>
-#include <cstdio>
 
 extern "C" void WlibOnItemHelp(Widget w)
 {
@@ -21,14 +20,5 @@ extern "C" void WlibOnItemHelp(Widget w)
     }
 
     const char *text = _util_libsMsg(3, 30, "Unable to access context-sensitive\nhelp for the selected window.");
-    Widget shell = cvguiTopLevelShellOf(w);
-    if (shell == nullptr) {
-        fprintf(stderr, "%s\n", text);
-        return;
-    }
-    // Titled like the library's other warnings rather than with the shell's widget name.
-    XmString title = GetString(_util_libsMsg(3, 49, "Warning"));
-    CVGUI_STAGE(XmNdialogTitle, title);
-    XtManageChild(AddWarning(shell, "cvwContextHelpWarn", text, False));
-    XmStringFree(title);
+    cvguiReportHelpTrouble(w, false, text);
 }

@@ -21,7 +21,8 @@ void cvguiHelpStringCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiManPageCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiTextFileCB(Widget w, XtPointer target, XtPointer callData);
 
-// The nearest top-level shell at or above w, where context help reports its trouble.
-Widget cvguiTopLevelShellOf(Widget w);
+// Tells the user that context help failed: an error or warning dialog on the top-level shell
+// above w, or standard error when there is none.
+void cvguiReportHelpTrouble(Widget w, bool error, const char *text);
 
 #endif

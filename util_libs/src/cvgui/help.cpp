@@ -18,12 +18,23 @@ void showTyped(int helpType, const char *kindName, XtPointer target)
 }
 } // namespace
 
-Widget cvguiTopLevelShellOf(Widget w)
+void cvguiReportHelpTrouble(Widget w, bool error, const char *text)
 {
-    while (w != nullptr && !XtIsTopLevelShell(w)) {
-        w = XtParent(w);
+    Widget shell = w;
+    while (shell != nullptr && !XtIsTopLevelShell(shell)) {
+        shell = XtParent(shell);
     }
-    return w;
+    if (shell == nullptr) {
+        fprintf(stderr, "%s\n", text);
+        return;
+    }
+    // Titled like the library's other dialogs rather than with the shell's widget name.
+    XmString title = GetString(error ? _util_libsMsg(3, 47, "Error") : _util_libsMsg(3, 49, "Warning"));
+    CVGUI_STAGE(XmNdialogTitle, title);
+    Widget dialog = error ? AddError(shell, "cvwContextHelpError", text, False)
+                          : AddWarning(shell, "cvwContextHelpWarn", text, False);
+    XtManageChild(dialog);
+    XmStringFree(title);
 }
 
 void cvguiHelpFileCB(Widget, XtPointer target, XtPointer)
@@ -83,14 +94,5 @@ extern "C" void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPoin
     snprintf(text, sizeof text,
              _util_libsMsg(3, 27, "Unable to display help information for helpType %d link \"%s\""), link->helpType,
              link->link != nullptr ? link->link : "");
-    Widget shell = cvguiTopLevelShellOf(w);
-    if (shell == nullptr) {
-        fprintf(stderr, "%s\n", text);
-        return;
-    }
-    // Titled like the library's other error dialogs rather than with the shell's widget name.
-    XmString title = GetString(_util_libsMsg(3, 47, "Error"));
-    CVGUI_STAGE(XmNdialogTitle, title);
-    XtManageChild(AddError(shell, "cvwContextHelpError", text, False));
-    XmStringFree(title);
+    cvguiReportHelpTrouble(w, true, text);
 }
