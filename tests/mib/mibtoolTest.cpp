@@ -2,6 +2,7 @@
 // needs to be compiled again, and errors name the module, the file and the line while the
 // database stays as it was.
 #include "cvmibdb.h"
+#include "isolated.h"
 #include "testenv.h"
 
 #include <cstdio>
@@ -10,16 +11,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string output;
-};
+using ToolRun = IsolatedRun;
 
 std::string quote(const std::string &s)
 {
@@ -57,20 +54,7 @@ protected:
         for (const std::string &a : args) {
             cmd += " " + quote(a);
         }
-        cmd += " 2>&1";
-        ToolRun run;
-        FILE *p = popen(cmd.c_str(), "r");
-        if (p == nullptr) {
-            return run;
-        }
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) {
-            run.output.append(buf, n);
-        }
-        int status = pclose(p);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        return runCommand(cmd + " 2>&1");
     }
 
     std::unique_ptr<cvmib::Database> load()

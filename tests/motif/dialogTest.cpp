@@ -174,16 +174,8 @@ TEST(DialogShells, ShellPositionIsTheWindowManagersFrame)
     ASSERT_TRUE(motif::popUp(popup));
     Display *d = app().display;
     // The frame mwm put around the shell: the shell's ancestor just below the root.
-    Window w = XtWindow(popup), root, parent, *children;
-    unsigned int n;
-    for (;;) {
-        XQueryTree(d, w, &root, &parent, &children, &n);
-        XFree(children);
-        if (parent == root) {
-            break;
-        }
-        w = parent;
-    }
+    Window w = motif::frameWindow(popup);
+    Window root = DefaultRootWindow(d);
     ASSERT_NE(w, XtWindow(popup)) << "mwm reparents its clients";
     XWindowAttributes frame;
     XGetWindowAttributes(d, w, &frame);

@@ -335,16 +335,8 @@ TEST(Raising, MapsAndRaisesTheWindow)
     // The frame mwm keeps around each shell, and its place among the root's children.
     auto stackIndex = [](Widget shell) {
         Display *d = XtDisplay(shell);
-        Window w = XtWindow(shell), root, parent, *children;
+        Window w = motif::frameWindow(shell), root = DefaultRootWindow(d), parent, *children;
         unsigned int n;
-        for (;;) {
-            XQueryTree(d, w, &root, &parent, &children, &n);
-            XFree(children);
-            if (parent == root) {
-                break;
-            }
-            w = parent;
-        }
         XQueryTree(d, root, &root, &parent, &children, &n);
         int index = -1;
         for (unsigned int i = 0; i < n; i++) {

@@ -34,15 +34,10 @@ inline std::string selfPath()
 #endif
 }
 
-// Runs "Suite.DISABLED_Name" (given as its full name) and collects its output.
-inline IsolatedRun runTestProcess(const std::string &fullName)
+// Runs a shell command line and collects its output (standard error too when the command
+// line says 2>&1) and exit status.
+inline IsolatedRun runCommand(const std::string &cmd)
 {
-    std::string args = " --gtest_also_run_disabled_tests --gtest_filter=" + fullName + " 2>&1";
-#ifdef _WIN32
-    std::string cmd = "\"\"" + selfPath() + "\"" + args + "\""; // cmd /c strips the outer quotes
-#else
-    std::string cmd = "'" + selfPath() + "'" + args;
-#endif
     IsolatedRun run;
     FILE *p = popen(cmd.c_str(), "r");
     if (p == nullptr) {
@@ -61,6 +56,18 @@ inline IsolatedRun runTestProcess(const std::string &fullName)
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
     return run;
+}
+
+// Runs "Suite.DISABLED_Name" (given as its full name) and collects its output.
+inline IsolatedRun runTestProcess(const std::string &fullName)
+{
+    std::string args = " --gtest_also_run_disabled_tests --gtest_filter=" + fullName + " 2>&1";
+#ifdef _WIN32
+    std::string cmd = "\"\"" + selfPath() + "\"" + args + "\""; // cmd /c strips the outer quotes
+#else
+    std::string cmd = "'" + selfPath() + "'" + args;
+#endif
+    return runCommand(cmd);
 }
 
 // Passes when the scenario test passed in its own process.

@@ -119,6 +119,25 @@ inline bool popUp(Widget shell)
     return pumpUntil([&] { return isViewable(shell); });
 }
 
+// The outermost window below the root that holds a realized widget's window: the frame the
+// window manager put around a shell.
+inline Window frameWindow(Widget w)
+{
+    Display *d = XtDisplay(w);
+    Window window = XtWindow(w), root, parent, *children;
+    unsigned int n;
+    while (XQueryTree(d, window, &root, &parent, &children, &n) != 0) {
+        if (children != nullptr) {
+            XFree(children);
+        }
+        if (parent == root) {
+            break;
+        }
+        window = parent;
+    }
+    return window;
+}
+
 // Screenshot of the whole screen, for looking at what a test built (not for assertions).
 inline void screenshot(const std::string &path)
 {
