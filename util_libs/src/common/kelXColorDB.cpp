@@ -1,7 +1,7 @@
 // X colour databases.
 #include "kelXColorDB.h"
 
-#include "kelArgs.h"
+#include "kelArgsCore.h"
 
 #include <cctype>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // overflowing table ends here.
 #include "kelcore.h"
 
-#include "kelArgs.h"
+#include "kelArgsCore.h"
 
 #include <cstdlib>
 

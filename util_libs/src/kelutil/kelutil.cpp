@@ -2,7 +2,7 @@
 // library's templates.
 #include "kelutilP.h"
 
-#include "kelArgs.h"
+#include "kelArgsCore.h"
 #include "cvutil.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Command line into words, options into values, values into resources.
-#include "kelArgs.h"
+#include "kelArgsCore.h"
 
 #include <cstdio>
 #include <cstdlib>

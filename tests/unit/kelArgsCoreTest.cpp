@@ -1,5 +1,5 @@
 // The native half's command line and resource rules, portable: run natively and under Wine.
-#include "kelArgs.h"
+#include "kelArgsCore.h"
 
 #include "isolated.h"
 
