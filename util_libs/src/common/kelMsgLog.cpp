@@ -2,7 +2,7 @@
 #include "kelMsgLog.h"
 
 #include "cv.h"
-#include "utilLibsMsg.h"
+#include "cvMsgIds.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +15,9 @@ const char *kelMsgLogStampFormat(time_t now, time_t *first)
     }
     // A log that runs past half a day needs the date to tell the days apart.
     if (now - *first > KEL_MSGLOG_DATE_AFTER) {
-        return _util_libsMsg(3, 28, "%x %X ");
+        return cvMsg(CVMSG_STAMP_DATE_TIME);
     }
-    return _util_libsMsg(3, 29, "%X ");
+    return cvMsg(CVMSG_STAMP_TIME);
 }
 
 size_t kelMsgLogCompose(char *buffer, int timeStamp, time_t now, time_t *first, const char *format, va_list args)

@@ -19,6 +19,6 @@ extern "C" void WlibOnItemHelp(Widget w)
         }
     }
 
-    const char *text = _util_libsMsg(3, 30, "Unable to access context-sensitive\nhelp for the selected window.");
+    const char *text = cvMsg(CVMSG_NO_CONTEXT_HELP);
     cvguiReportHelpTrouble(w, false, text);
 }

@@ -24,12 +24,11 @@ int stageButtonTexts(XmString made[3])
 {
     struct {
         const char *resource;
-        int number;
-        const char *text;
+        CvMsgId text;
     } buttons[3] = {
-        {XmNokLabelString, 94, "OK"},
-        {XmNcancelLabelString, 93, "Cancel"},
-        {XmNhelpLabelString, 54, "Help"},
+        {XmNokLabelString, CVMSG_OK},
+        {XmNcancelLabelString, CVMSG_CANCEL},
+        {XmNhelpLabelString, CVMSG_HELP},
     };
     bool missing[3];
     for (int i = 0; i < 3; i++) {
@@ -38,7 +37,7 @@ int stageButtonTexts(XmString made[3])
     int n = 0;
     for (int i = 0; i < 3; i++) {
         if (missing[i]) {
-            made[n] = GetString(_util_libsMsg(3, buttons[i].number, buttons[i].text));
+            made[n] = GetString(cvMsg(buttons[i].text));
             CVGUI_STAGE(const_cast<char *>(buttons[i].resource), made[n]);
             n++;
         }
@@ -132,7 +131,7 @@ extern "C" void changeOkToClose(Widget w)
     if (w == nullptr || !XtIsSubclass(w, xmMessageBoxWidgetClass)) {
         return;
     }
-    XmString close = GetString(_util_libsMsg(3, 1, "Close"));
+    XmString close = GetString(cvMsg(CVMSG_CLOSE));
     Arg arg;
     XtSetArg(arg, XmNlabelString, close);
     XtSetValues(XmMessageBoxGetChild(w, XmDIALOG_OK_BUTTON), &arg, 1);

@@ -3,7 +3,7 @@
 #define CVGUIP_H
 
 #include "cvgui.h"
-#include "utilLibsMsg.h"
+#include "cvMsgIds.h"
 
 /* Appends one resource to the staged argument list (the XtSetArg idiom). */
 #define CVGUI_STAGE(name, value) (XtSetArg(widgetArgs[widgetArgCnt], (name), (XtArgVal)(value)), widgetArgCnt++)

@@ -12,7 +12,7 @@ void showTyped(int helpType, const char *kindName, XtPointer target)
     char *t = static_cast<char *>(target);
     if (CVwShowHelp(helpType, t) != 0) {
         int e = CVwError();
-        Error(_util_libsMsg(3, 39, "Could not bring up \"%s\" CVw Help on \"%s\":\n%s (error #%d)."), kindName,
+        Error(cvMsg(CVMSG_HELP_KIND_FAILED), kindName,
               t != nullptr ? t : "", CVwErrorMsg(e), e);
     }
 }
@@ -29,7 +29,7 @@ void cvguiReportHelpTrouble(Widget w, bool error, const char *text)
         return;
     }
     // Titled like the library's other dialogs rather than with the shell's widget name.
-    XmString title = GetString(error ? _util_libsMsg(3, 47, "Error") : _util_libsMsg(3, 49, "Warning"));
+    XmString title = GetString(error ? cvMsg(CVMSG_ERROR) : cvMsg(CVMSG_WARNING));
     CVGUI_STAGE(XmNdialogTitle, title);
     Widget dialog = error ? AddError(shell, "cvwContextHelpError", text, False)
                           : AddWarning(shell, "cvwContextHelpWarn", text, False);
@@ -67,7 +67,7 @@ extern "C" void help_CB(Widget, XtPointer clientData, XtPointer)
     char *topic = static_cast<char *>(clientData);
     if (CVwShowHelp(8, topic) != 0) {
         int e = CVwError();
-        Error(_util_libsMsg(3, 37, "Could not bring up CVw Help on volume \"%s\":\n%s (error #%d)"),
+        Error(cvMsg(CVMSG_HELP_VOLUME_FAILED),
               topic != nullptr ? topic : "", CVwErrorMsg(e), e);
     }
 }
@@ -92,7 +92,7 @@ extern "C" void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPoin
     }
     char text[1024];
     snprintf(text, sizeof text,
-             _util_libsMsg(3, 27, "Unable to display help information for helpType %d link \"%s\""), link->helpType,
+             cvMsg(CVMSG_CONTEXT_HELP_FAILED), link->helpType,
              link->link != nullptr ? link->link : "");
     cvguiReportHelpTrouble(w, true, text);
 }

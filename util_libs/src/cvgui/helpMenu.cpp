@@ -6,7 +6,7 @@
 
 extern "C" Widget AddMCloseMenuPB(Widget menu, XtCallbackProc proc, XtPointer clientData)
 {
-    return AddMPButton(menu, _util_libsMsg(3, 1, "Close"), "closeMenuButton", proc, clientData);
+    return AddMPButton(menu, cvMsg(CVMSG_CLOSE), "closeMenuButton", proc, clientData);
 }
 
 namespace {
@@ -53,21 +53,21 @@ extern "C" void addHelpMenuItems(Widget menu, char *helpBase, char *appTitle, in
         appTitle = const_cast<char *>("");
     }
     char label[1024];
-    topicEntry(menu, _util_libsMsg(3, 40, "Overview"), "%s%s.over", helpBase);
-    topicEntry(menu, _util_libsMsg(3, 41, "On Window"), "%s%s.wind", helpBase);
+    topicEntry(menu, cvMsg(CVMSG_HELP_OVERVIEW), "%s%s.over", helpBase);
+    topicEntry(menu, cvMsg(CVMSG_HELP_ON_WINDOW), "%s%s.wind", helpBase);
     if (helpType != 0 && helpTarget != nullptr && *helpTarget != '\0') {
-        ownedEntry(menu, _util_libsMsg(3, 42, "On Application"), handlerFor(helpType), helpTarget);
+        ownedEntry(menu, cvMsg(CVMSG_HELP_ON_APPLICATION), handlerFor(helpType), helpTarget);
     }
-    topicEntry(menu, _util_libsMsg(3, 43, "Tasks"), "%s%s.tasks", helpBase);
-    snprintf(label, sizeof label, _util_libsMsg(3, 44, "What's New with %s"), appTitle);
+    topicEntry(menu, cvMsg(CVMSG_HELP_TASKS), "%s%s.tasks", helpBase);
+    snprintf(label, sizeof label, cvMsg(CVMSG_HELP_WHATS_NEW), appTitle);
     topicEntry(menu, label, "%s%s.new", helpBase);
     if (strcmp(helpBase, "grapher") == 0 || strcmp(helpBase, "eventBrowser") == 0) {
-        topicEntry(menu, _util_libsMsg(3, 83, "Mouse and Keyboard"), "%s%s.mouse", helpBase);
+        topicEntry(menu, cvMsg(CVMSG_HELP_MOUSE_KEYBOARD), "%s%s.mouse", helpBase);
     }
-    AddMPButton(menu, _util_libsMsg(3, 84, "Using Help"), nullptr, help_CB,
+    AddMPButton(menu, cvMsg(CVMSG_HELP_USING_HELP), nullptr, help_CB,
                 const_cast<char *>("Help4Help:_hometopic"));
     if (aboutProc != nullptr) {
-        snprintf(label, sizeof label, _util_libsMsg(3, 46, "About %s"), appTitle);
+        snprintf(label, sizeof label, cvMsg(CVMSG_HELP_ABOUT), appTitle);
         AddMPButton(menu, label, nullptr, aboutProc, nullptr);
     }
 }

@@ -26,17 +26,17 @@ Widget showMessage(Kind kind, const char *format, va_list args)
     Widget dialog = nullptr;
     switch (kind) {
     case Kind::error:
-        title = GetString(_util_libsMsg(3, 47, "Error"));
+        title = GetString(cvMsg(CVMSG_ERROR));
         CVGUI_STAGE(XmNdialogTitle, title);
         dialog = AddError(toplevel, "Error", messageText, False);
         break;
     case Kind::information:
-        title = GetString(_util_libsMsg(3, 48, "Information"));
+        title = GetString(cvMsg(CVMSG_INFORMATION));
         CVGUI_STAGE(XmNdialogTitle, title);
         dialog = AddInform(toplevel, "Information", messageText, False);
         break;
     case Kind::warning:
-        title = GetString(_util_libsMsg(3, 49, "Warning"));
+        title = GetString(cvMsg(CVMSG_WARNING));
         CVGUI_STAGE(XmNdialogTitle, title);
         dialog = AddWarning(toplevel, "Warning", messageText, False);
         break;
@@ -120,24 +120,10 @@ extern "C" void getUserChoice(const char *title, Widget parent, const char *mess
 extern "C" void askToSaveOrClose(Widget parent, const char *configName, XtCallbackProc saveProc,
                                  XtCallbackProc discardProc)
 {
-    static const char question[] =
-        "You have made changes to the %s configuration,\n"
-        "but you have not saved these changes.\n"
-        "\n"
-        "Click \"Save\" to save changes before closing or \"Discard\" to close\n"
-        "and discard your changes.\n"
-        "\n"
-        "Choosing \"Save\" will save any changes you have made then close\n"
-        "the configuration dialog.\n"
-        "Choosing \"Discard\" will discard any changes you have made\n"
-        "since your last \"Save\" or \"Apply\" in this dialog then close\n"
-        "the configuration dialog.\n"
-        "Choosing \"Cancel\" will neither save the changes nor close the\n"
-        "configuration dialog.";
     char text[1024];
-    snprintf(text, sizeof text, _util_libsMsg(3, 33, question), configName);
-    getUserChoice(_util_libsMsg(3, 34, "Save Configuration File Before Closing?"), parent, text,
-                  _util_libsMsg(3, 35, "Save"), saveProc, nullptr, _util_libsMsg(3, 36, "Discard"), discardProc,
+    snprintf(text, sizeof text, cvMsg(CVMSG_SAVE_OR_DISCARD), configName);
+    getUserChoice(cvMsg(CVMSG_SAVE_BEFORE_CLOSING), parent, text,
+                  cvMsg(CVMSG_SAVE), saveProc, nullptr, cvMsg(CVMSG_DISCARD), discardProc,
                   nullptr, nullptr);
 }
 

@@ -28,7 +28,7 @@ extern "C" void setupGUIShell(Widget w)
     _CVinitLocales(_CVgetProgname(1), 1);
     // Tools started from this one must not inherit the X connection.
     if (fcntl(ConnectionNumber(XtDisplay(w)), F_SETFD, 1) != 0) {
-        printf("%s", _util_libsMsg(3, 88, "Warning: could not set X11 close-on-exec flag\n"));
+        printf("%s", cvMsg(CVMSG_CLOSE_ON_EXEC_FAILED));
     }
     shellSetUp = 1;
 }

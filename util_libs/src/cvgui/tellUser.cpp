@@ -42,7 +42,7 @@ extern "C" void tellUserThenExit(void (*exitProc)(int), Widget shell, const char
     }
 
     widgetArgCnt = 0;
-    XmString title = GetString(_util_libsMsg(3, 73, "Error Exit"));
+    XmString title = GetString(cvMsg(CVMSG_ERROR_EXIT));
     CVGUI_STAGE(XmNdialogTitle, title);
     if (tellUserModal) {
         CVGUI_STAGE(XmNdialogStyle, XmDIALOG_PRIMARY_APPLICATION_MODAL);
@@ -51,7 +51,7 @@ extern "C" void tellUserThenExit(void (*exitProc)(int), Widget shell, const char
     XmStringFree(title);
 
     XtAddCallback(dialog, XmNokCallback, exitApplication, nullptr);
-    XmString close = GetString(_util_libsMsg(3, 74, "Close Application"));
+    XmString close = GetString(cvMsg(CVMSG_CLOSE_APPLICATION));
     Arg arg;
     XtSetArg(arg, XmNlabelString, close);
     XtSetValues(XmMessageBoxGetChild(dialog, XmDIALOG_OK_BUTTON), &arg, 1);
@@ -75,7 +75,6 @@ extern "C" void x_internal_error_str(void (*exitProc)(int), Widget shell, const 
         extra = "";
     }
     tellUserThenExit(exitProc, shell,
-                     _util_libsMsg(3, 75,
-                                   "INTERNAL ERROR at: %s:%d.\nContact your Brannock Support representative.\n%s%s"),
+                     cvMsg(CVMSG_INTERNAL_ERROR),
                      _CVbasename(file), line, extra, *extra != '\0' ? "\n" : "");
 }

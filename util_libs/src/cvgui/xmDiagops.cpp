@@ -47,9 +47,7 @@ extern "C" void setupDiagSh(const char *title)
 extern "C" void setMwmModal(Widget shell, Boolean modal)
 {
     if (!isVendorShell(shell)) {
-        Error("%s", _util_libsMsg(3, 79,
-                                  "INTERNAL_ERROR: setMwmModal(): not a vendor shell dialog\n"
-                                  "Contact your Brannock Support Representative."));
+        Error("%s", cvMsg(CVMSG_NOT_VENDOR_SHELL_MODAL));
         return;
     }
     widgetArgCnt = 0;
@@ -61,16 +59,12 @@ extern "C" void setMwmModal(Widget shell, Boolean modal)
 extern "C" void SetMinSizeOfDiagSh(Widget shell, Boolean useCurrentSize, int minWidth, int minHeight)
 {
     if (!isVendorShell(shell)) {
-        Error("%s", _util_libsMsg(3, 80,
-                                  "INTERNAL_ERROR: SetMinSizeOfDiagSh(): not a vendor shell dialog\n"
-                                  "Contact your Brannock Support Representative."));
+        Error("%s", cvMsg(CVMSG_NOT_VENDOR_SHELL_MIN_SIZE));
         return;
     }
     if (useCurrentSize) {
         if (!XtIsRealized(shell)) {
-            Error("%s", _util_libsMsg(3, 81,
-                                      "INTERNAL_ERROR: SetMinSizeOfDiagSh(): not realized.\n"
-                                      "Contact your Brannock Support Representative."));
+            Error("%s", cvMsg(CVMSG_NOT_REALIZED_MIN_SIZE));
             return;
         }
         Dimension width = 0, height = 0;

@@ -3,7 +3,7 @@
 
 #include "kelres.h"
 #include "kelutilP.h"
-#include "utilLibsMsg.h"
+#include "cvMsgIds.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -43,10 +43,10 @@ int messageBox(const char *text, const char *title, UINT flags)
     return owner != nullptr ? owner->MessageBox(text, title, flags) : ::MessageBoxA(nullptr, text, title, flags);
 }
 
-Widget showMessage(int titleNumber, const char *titleDefault, UINT boxIcon, LPCSTR windowIcon, const char *format,
+Widget showMessage(CvMsgId titleText, UINT boxIcon, LPCSTR windowIcon, const char *format,
                    va_list args)
 {
-    const char *title = _util_libsMsg(3, titleNumber, titleDefault);
+    const char *title = cvMsg(titleText);
     if (kelMsgDlgModalFlag) {
         formatInto(modalText, format, args);
         messageBox(modalText, title, boxIcon);
@@ -70,7 +70,7 @@ Widget KelError(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    showMessage(47, "Error", MB_ICONHAND, IDI_HAND, format, args);
+    showMessage(CVMSG_ERROR, MB_ICONHAND, IDI_HAND, format, args);
     va_end(args);
     return nullptr;
 }
@@ -79,7 +79,7 @@ Widget KelWarn(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    showMessage(49, "Warning", MB_ICONEXCLAMATION, IDI_EXCLAMATION, format, args);
+    showMessage(CVMSG_WARNING, MB_ICONEXCLAMATION, IDI_EXCLAMATION, format, args);
     va_end(args);
     return nullptr;
 }
@@ -88,7 +88,7 @@ Widget KelInform(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    showMessage(48, "Information", MB_ICONASTERISK, IDI_ASTERISK, format, args);
+    showMessage(CVMSG_INFORMATION, MB_ICONASTERISK, IDI_ASTERISK, format, args);
     va_end(args);
     return nullptr;
 }
@@ -154,11 +154,9 @@ void KelConfirm(const char *message, const char *title, XtCallbackProc okCallbac
 void KelAskToSaveOrClose(const char *configurationName, XtCallbackProc yesCallback, XtCallbackProc noCallback)
 {
     snprintf(modalText, sizeof modalText,
-             _util_libsMsg(3, 212,
-                           "You have made changes to the %s configuration,\nbut you have not saved these "
-                           "changes.\n\nDo you want to save the changes?"),
+             cvMsg(CVMSG_SAVE_QUESTION),
              configurationName);
-    int answer = messageBox(modalText, _util_libsMsg(3, 34, "Save Configuration File Before Closing?"), MB_YESNOCANCEL);
+    int answer = messageBox(modalText, cvMsg(CVMSG_SAVE_BEFORE_CLOSING), MB_YESNOCANCEL);
     if (answer == IDYES && yesCallback != nullptr) {
         yesCallback(nullptr, nullptr, nullptr);
     } else if (answer == IDNO && noCallback != nullptr) {
@@ -176,7 +174,7 @@ void KelTellUserThenExit(KelCleanupProc cleanup, void *, const char *format, ...
     va_start(args, format);
     formatInto(modalText, format, args);
     va_end(args);
-    messageBox(modalText, _util_libsMsg(3, 73, "Error Exit"), MB_ICONHAND);
+    messageBox(modalText, cvMsg(CVMSG_ERROR_EXIT), MB_ICONHAND);
     if (cleanup != nullptr) {
         cleanup(1);
     }

@@ -1,7 +1,7 @@
 // The common save dialog for text files, and help entries of a native tool's menus.
 #include "kelMsgDlg.h"
 #include "kelutilP.h"
-#include "utilLibsMsg.h"
+#include "cvMsgIds.h"
 
 #include "cv.h"
 #include "cvhelp.h"
@@ -13,7 +13,7 @@
 
 const char *getTextFileFilter()
 {
-    static const char *filter = _util_libsMsg(3, 211, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+    static const char *filter = cvMsg(CVMSG_TEXT_FILE_FILTER);
     return filter;
 }
 
@@ -33,7 +33,7 @@ void KelSaveDialog(const char *title, KelSaveWriter writer, CWnd *parent, const 
     CString path = dialog.GetPathName();
     FILE *file = fopen(path, "w");
     if (file == nullptr) {
-        KelError(_util_libsMsg(3, 59, "Could not open \"%s\": %s.  No save performed."), static_cast<const char *>(path),
+        KelError(cvMsg(CVMSG_SAVE_CANNOT_OPEN), static_cast<const char *>(path),
                  strerror(errno));
         return;
     }
@@ -59,7 +59,7 @@ template <long Kind> void showHelp(Widget, XtPointer target, XtPointer)
         return;
     }
     int error = CVwError();
-    KelError(_util_libsMsg(3, 39, "Could not bring up \"%s\" CVw Help on \"%s\":\n%s (error #%d)."), HelpKind<Kind>::name,
+    KelError(cvMsg(CVMSG_HELP_KIND_FAILED), HelpKind<Kind>::name,
              text, CVwErrorMsg(error), error);
 }
 
