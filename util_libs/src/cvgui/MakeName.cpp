@@ -30,6 +30,18 @@ extern "C" char *GetNam(const char *name, const char *defaultName, int *counter)
     return _nptr;
 }
 
+void cvguiStage(const char *builder, const char *file, int line, const char *name, XtArgVal value)
+{
+    if (widgetArgCnt >= CVGUI_WIDGET_ARGS) {
+        char what[256];
+        snprintf(what, sizeof what, cvMsg(CVMSG_ARGS_FULL), builder, name, CVGUI_WIDGET_ARGS);
+        widgetArgCnt = 0;
+        x_internal_error_str(nullptr, toplevel, what, file, line);
+    }
+    XtSetArg(widgetArgs[widgetArgCnt], const_cast<char *>(name), value);
+    widgetArgCnt++;
+}
+
 Widget cvguiFinish(Widget w, bool help)
 {
     widgetArgCnt = 0;

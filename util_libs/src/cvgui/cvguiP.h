@@ -5,8 +5,10 @@
 #include "cvgui.h"
 #include "cvMsgIds.h"
 
-/* Appends one resource to the staged argument list (the XtSetArg idiom). */
-#define CVGUI_STAGE(name, value) (XtSetArg(widgetArgs[widgetArgCnt], (name), (XtArgVal)(value)), widgetArgCnt++)
+/* Appends one resource to the staged argument list (the XtSetArg idiom). A full list is an
+ * internal error reported with the builder's name and source line, never an overrun. */
+#define CVGUI_STAGE(name, value) cvguiStage(__func__, __FILE__, __LINE__, (name), (XtArgVal)(value))
+void cvguiStage(const char *builder, const char *file, int line, const char *name, XtArgVal value);
 
 /* Sets the label text after creation unless a resource file already gave the widget a label. */
 void cvguiApplyLabelRule(Widget w, const char *label);
