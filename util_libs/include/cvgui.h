@@ -184,7 +184,9 @@ CVGUI_API void addPushButtons(Widget parent, ButtonInfo *items, int count, Butto
 CVGUI_API void addToggleButtons(Widget parent, ButtonInfo *items, int count, ButtonLabelProc labelProc,
                                 XtPointer labelArg, Widget **handles);
 
-/* One row of a label/edit form. */
+/* One row of a label/edit form (cvDescEvent.h declares the same record for the event description). */
+#ifndef CVGUI_LABEL_EDIT_INFO
+#define CVGUI_LABEL_EDIT_INFO
 typedef struct {
     int id;              /* handed to the label function */
     const char *label;   /* NULL shows an empty label */
@@ -192,6 +194,7 @@ typedef struct {
     unsigned short columns; /* 0: Motif's default width */
     Boolean editable;
 } label_edit_info;
+#endif
 
 /* Gives the label to show for a row: (label argument, row id, row label) -> label. */
 typedef const char *(*LabelEditLabelProc)(XtPointer labelArg, int id, const char *label);
@@ -210,6 +213,19 @@ typedef struct {
 CVGUI_API Widget CreateLabelEditForm(Widget parent, label_edit_form *form);
 CVGUI_API Widget CreateLabelEditForm2(Widget parent, label_edit_form *form, Dimension labelGap,
                                       Dimension rowSpacing);
+
+/* "Describe Event": a new top-level dialog "describeEvent" on parent (NULL: toplevel) titled
+ * "Describe Event <name>", showing the rows of popupDescribeEventForKel (cvDescEvent.h, same
+ * arguments) as a read-only label/edit form, "Event description:" (catalogue 341) above the
+ * event's description in a scrolled read-only text ("description"), and the buttons "close"
+ * (catalogue 1: destroys the dialog, as the window manager's close does) and "help" (catalogue
+ * 54: help volume "zbr:EvnDescEvent.dbx"). The dialog is on the busy-cursor list while it
+ * lives. An identifier the MIB library cannot read gives a warning (Warn, catalogue 101) and no
+ * dialog. Nothing is kept of the caller's data. */
+struct trap_record;
+CVGUI_API void popupDescribeEvent(Widget parent, struct trap_record *trap, const char *eventType,
+                                  Boolean showReceived, const char *receivedType, unsigned int objectId,
+                                  const char *ackBy, const char *uuid);
 
 /* ---- Message boxes and dialog shells ----------------------------------------------------- */
 
