@@ -8,6 +8,8 @@
 #include <Xm/Form.h>
 #include <Xm/Label.h>
 #include <Xm/Text.h>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +21,18 @@ Widget dialogParent = nullptr;
 void warn(const char *text)
 {
     Warn("%s", text);
+}
+
+// The description is as wide as the longest label and value together, within reason: the rows
+// stretch with it, so identifiers show whole.
+short dialogColumns(const label_edit_info *rows, int count)
+{
+    size_t label = 0, value = 0;
+    for (int i = 0; i < count; i++) {
+        label = std::max(label, rows[i].label != nullptr ? strlen(rows[i].label) : 0);
+        value = std::max(value, rows[i].value != nullptr ? strlen(rows[i].value) : 0);
+    }
+    return static_cast<short>(std::min<size_t>(std::max<size_t>(label + value + 4, 64), 110));
 }
 
 void closeCB(Widget, XtPointer clientData, XtPointer)
@@ -55,9 +69,15 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     Widget shell = AddPopupDialog(dialogParent, title, "describeEvent");
     Widget form = AddMotifForm(shell, "describeEventForm");
 
-    label_edit_form desc = {count, rows, nullptr, nullptr, nullptr};
+    Widget *fields = nullptr;
+    label_edit_form desc = {count, rows, &fields, nullptr, nullptr};
     Widget rowForm = CreateLabelEditForm(form, &desc);
     attach(rowForm, nullptr, false);
+    // Read-only values show no insertion cursor.
+    for (int i = 0; i < count; i++) {
+        XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
+    }
+    XtFree(reinterpret_cast<char *>(fields));
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
     Widget label = AddMLabel(form, "descriptionLabel", cvMsg(CVMSG_EVD_DESCRIPTION_LABEL));
@@ -77,7 +97,8 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     XtManageChild(buttons);
 
     CVGUI_STAGE(XmNrows, 8);
-    CVGUI_STAGE(XmNcolumns, 64);
+    CVGUI_STAGE(XmNcolumns, dialogColumns(rows, count));
+    CVGUI_STAGE(XmNcursorPositionVisible, False);
     CVGUI_STAGE(XmNwordWrap, True);
     CVGUI_STAGE(XmNscrollHorizontal, False);
     CVGUI_STAGE(XmNvalue, description);
