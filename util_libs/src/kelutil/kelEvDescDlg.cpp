@@ -7,6 +7,7 @@
 
 #include "cv.h"
 
+#include <initializer_list>
 #include <new>
 
 namespace {
