@@ -10,6 +10,7 @@
 #include "support/watch.h"
 #include "testenv.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -154,6 +155,29 @@ std::ostream &operator<<(std::ostream &out, const Message &m)
     return out << m.title << ": \"" << m.text << "\"";
 }
 
+// Every window this thread creates, in order: the order in which messages were shown.
+std::vector<HWND> created;
+
+LRESULT CALLBACK noteCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        created.push_back(reinterpret_cast<HWND>(wParam));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+const HHOOK creationHook = SetWindowsHookExA(WH_CBT, noteCreation, nullptr, GetCurrentThreadId());
+
+size_t creationIndex(HWND w)
+{
+    for (size_t i = created.size(); i-- > 0;) {
+        if (created[i] == w) {
+            return i;
+        }
+    }
+    return created.size();
+}
+
 // The message windows shown since the last call, oldest first; they are closed.
 std::vector<Message> takeMessages()
 {
@@ -170,12 +194,12 @@ std::vector<Message> takeMessages()
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&windows));
+    std::sort(windows.begin(), windows.end(), [](HWND a, HWND b) { return creationIndex(a) < creationIndex(b); });
     std::vector<Message> out;
-    // Each new window opens on top of the ones before: the z-order reversed is their order.
-    for (auto w = windows.rbegin(); w != windows.rend(); ++w) {
-        SeenWindow seen = describeWindow(*w);
+    for (HWND w : windows) {
+        SeenWindow seen = describeWindow(w);
         out.push_back({seen.title, seen.texts.empty() ? "" : seen.texts[0]});
-        DestroyWindow(*w);
+        DestroyWindow(w);
     }
     pumpPending();
     return out;

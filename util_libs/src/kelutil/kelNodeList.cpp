@@ -82,6 +82,7 @@ void addBatch(nodeListInfo *info, const std::vector<std::string> &candidates)
         int count;
         KelListGetItems(list, &items, &count);
         NodeListChecker checker(reinterpret_cast<char **>(items), count, info->checkFunction);
+        bool appended = false;
         for (const std::string &raw : candidates) {
             std::string candidate = nodeListStrip(raw.c_str());
             const char *reason = checker.check(candidate);
@@ -91,6 +92,11 @@ void addBatch(nodeListInfo *info, const std::vector<std::string> &candidates)
                 continue;
             }
             KelListAddItemUnselected(list, reinterpret_cast<const unsigned char *>(candidate.c_str()), 0);
+            appended = true;
+        }
+        // Drawing is off until the batch ends: scrolling the last entry into view once shows the
+        // same as after every entry, at a fifth of the batch's cost.
+        if (appended) {
             KelListSetBottomPos(list, 0);
         }
         // The reports come with the list drawn again and the normal cursor.
