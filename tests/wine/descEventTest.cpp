@@ -139,6 +139,7 @@ TEST(DescribeEvent, ThreeRowsOrTwentyRows)
     EXPECT_EQ(rowsShown(t).size(), 20u);
     EXPECT_GT(childRect(t, IDC_KEL_EVDESC_TEXTLABEL).top, childRect(t, IDC_KEL_EVDESC_VALUE0 + 19).bottom);
     EXPECT_GT(windowRect(t).Height(), windowRect(w).Height());
+    EXPECT_EQ(windowRect(t).Width(), windowRect(w).Width()) << "short texts leave the width alone";
     DestroyWindow(w);
     DestroyWindow(t);
     pumpPending();
@@ -170,6 +171,8 @@ TEST(DescribeEvent, NoLabelIsCutTheDialogWidensInstead)
     }
     SelectObject(dc, previous);
     ReleaseDC(label0, dc);
+    // The long identifiers widened the values as far as three fifths of the screen.
+    EXPECT_EQ(windowRect(dialog).Width(), GetSystemMetrics(SM_CXSCREEN) * 3 / 5);
     DestroyWindow(dialog);
     pumpPending();
 }

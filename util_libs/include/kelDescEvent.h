@@ -20,7 +20,8 @@ public:
      * the window cannot be created. */
     int OpenWindow(int count, const char *description);
     /* Row i (0..19): the label and the read-only value. A label wider than the label column
-     * widens the column and the dialog, so no label is cut. */
+     * widens the column and the dialog, so no label is cut; a longer value widens the value
+     * column as long as the dialog stays within three fifths of the screen's width. */
     void SetLabelEdit(int i, const char *label, const char *value);
     /* The Help button: WinHelp on %CV_PATH%\help\zbr.hlp, context 1930. */
     void OnEvDescHelp();
@@ -29,7 +30,9 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void widenLabels(int width);
+    void widen(int labelWidth, int valueWidth);
+
+    int valueBaseWidth = 0; /* the value fields' width in the template */
 };
 
 /* A new dialog opened with OpenWindow(count, description); null only when it cannot be

@@ -51,6 +51,7 @@ int CKelEvDescDlg::OpenWindow(int count, const char *description)
         return 0;
     }
     count = count < 0 ? 0 : count > KEL_EVDESC_ROWS ? KEL_EVDESC_ROWS : count;
+    valueBaseWidth = childRect(this, GetDlgItem(IDC_KEL_EVDESC_VALUE0)).Width();
     for (int i = count; i < KEL_EVDESC_ROWS; i++) {
         KelHide(GetDlgItem(IDC_KEL_EVDESC_LABEL0 + i));
         KelHide(GetDlgItem(IDC_KEL_EVDESC_VALUE0 + i));
@@ -78,32 +79,51 @@ void CKelEvDescDlg::SetLabelEdit(int i, const char *label, const char *value)
         return;
     }
     CWnd *labelControl = GetDlgItem(IDC_KEL_EVDESC_LABEL0 + i);
+    CWnd *valueControl = GetDlgItem(IDC_KEL_EVDESC_VALUE0 + i);
     labelControl->SetWindowText(label != nullptr ? label : "");
-    KelTextSetString(GetDlgItem(IDC_KEL_EVDESC_VALUE0 + i), value);
-    int width = 0, height = 0;
-    KelGetTextExtent(labelControl, label != nullptr ? label : "", &width, &height);
-    widenLabels(width);
+    KelTextSetString(valueControl, value);
+    int labelWidth = 0, valueWidth = 0, height = 0;
+    KelGetTextExtent(labelControl, label != nullptr ? label : "", &labelWidth, &height);
+    KelGetTextExtent(valueControl, value != nullptr ? value : "", &valueWidth, &height);
+    widen(labelWidth, valueWidth);
 }
 
-// The label column takes the widest label; the value fields, the description block and the
-// dialog move and grow with it, the buttons staying centred.
-void CKelEvDescDlg::widenLabels(int width)
+// The label column takes the widest label, so that none is cut; the value column grows with the
+// longest value while the dialog stays within three fifths of the screen (longer values scroll
+// in their fields). The description block and the dialog grow with them, the buttons stay
+// centred.
+void CKelEvDescDlg::widen(int labelWidth, int valueWidth)
 {
-    CRect column = childRect(this, GetDlgItem(IDC_KEL_EVDESC_LABEL0));
-    int grow = width - column.Width();
-    if (grow <= 0) {
+    int labelGrow = labelWidth - childRect(this, GetDlgItem(IDC_KEL_EVDESC_LABEL0)).Width();
+    labelGrow = labelGrow > 0 ? labelGrow : 0;
+    CWnd *value0 = GetDlgItem(IDC_KEL_EVDESC_VALUE0);
+    CRect field = childRect(this, value0), client;
+    value0->GetClientRect(&client);
+    DWORD margins = static_cast<DWORD>(value0->SendMessage(EM_GETMARGINS));
+    // The width the field needs for the value: its frame and margins around the text.
+    int wanted = valueWidth + field.Width() - client.Width() + LOWORD(margins) + HIWORD(margins);
+    wanted = wanted > field.Width() ? wanted : field.Width();
+    // Labels are never cut; the values give back what the labels take beyond the limit, down to
+    // the template's width.
+    CRect window;
+    GetWindowRect(&window);
+    int limit = GetSystemMetrics(SM_CXSCREEN) * 3 / 5 - (window.Width() + labelGrow - field.Width());
+    wanted = wanted < limit ? wanted : limit;
+    wanted = wanted > valueBaseWidth ? wanted : valueBaseWidth;
+    int valueGrow = wanted - field.Width();
+    int grow = labelGrow + valueGrow;
+    if (labelGrow == 0 && valueGrow == 0) {
         return;
     }
     for (int i = 0; i < KEL_EVDESC_ROWS; i++) {
-        growBy(this, IDC_KEL_EVDESC_LABEL0 + i, grow);
-        moveBy(this, IDC_KEL_EVDESC_VALUE0 + i, grow, 0);
+        growBy(this, IDC_KEL_EVDESC_LABEL0 + i, labelGrow);
+        moveBy(this, IDC_KEL_EVDESC_VALUE0 + i, labelGrow, 0);
+        growBy(this, IDC_KEL_EVDESC_VALUE0 + i, valueGrow);
     }
     growBy(this, IDC_KEL_EVDESC_TEXTLABEL, grow);
     growBy(this, IDC_KEL_EVDESC_TEXT, grow);
     moveBy(this, IDCANCEL, grow / 2, 0);
     moveBy(this, IDC_KEL_EVDESC_HELP, grow / 2, 0);
-    CRect window;
-    GetWindowRect(&window);
     SetWindowPos(nullptr, 0, 0, window.Width() + grow, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
     Invalidate(TRUE);
 }
