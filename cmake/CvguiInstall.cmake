@@ -40,6 +40,9 @@ install(FILES ${CVGUI_GENERATED_INCLUDE_DIR}/cvguiVersion.h DESTINATION ${CVGUI_
 # New headers are picked up at the next build.
 function(cvgui_package_library target)
   get_target_property(dirs ${target} INTERFACE_INCLUDE_DIRECTORIES)
+  if(NOT dirs)
+    set(dirs)
+  endif()
   set(interface)
   foreach(dir IN LISTS dirs)
     if(dir MATCHES "^\\$<" OR NOT IS_ABSOLUTE "${dir}")

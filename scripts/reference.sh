@@ -15,9 +15,10 @@ for page in "$man3"/*.3; do
   name=$(basename "$page" .3)
   MANWIDTH=100 man --no-hyphenation --no-justification -l "$page" 2>/dev/null | col -bx >"$out/$name.txt"
   # The NAME section: "name \- what it is".
-  what=$(sed -n '/^\.SH NAME/{n;p;q}' "$page" | sed 's/.*\\- *//; s/\\&//g')
+  what=$(sed -n '/^\.SH NAME/{n;p;q}' "$page" | sed 's/.*\\- *//; s/\\&//g; s/\\f[BIRP]//g; s/ *$//')
   line="- [$name]($name.txt): $what"
-  if grep -q '^\.SS "Functions"' "$page" && ! [[ $name == *.h ]]; then
+  # Family pages are the groups, named cvgui_..., kel_..., ms_... (docs/reference.md).
+  if [[ $name =~ ^(cvgui|kel|ms)_[a-z_]+$ ]]; then
     families+=("$line")
   else
     others+=("$line")

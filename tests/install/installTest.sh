@@ -32,7 +32,7 @@ for h in "$top"/util_libs/include/*.h; do
   [ -f "$inc/$(basename "$h")" ] || fail "public header $(basename "$h") is not installed"
 done
 [ -f "$inc/cvguiVersion.h" ] || fail "cvguiVersion.h is not installed"
-version=$(sed -n 's/^#define CVGUI_VERSION_STRING "\(.*\)"$/\1/p' "$inc/cvguiVersion.h")
+version=$(sed -n 's/^#define CVGUI_VERSION_STRING "\([^"]*\)".*/\1/p' "$inc/cvguiVersion.h")
 major=${version%%.*}
 [ -n "$version" ] || fail "cvguiVersion.h names no version"
 
@@ -43,8 +43,9 @@ for lang in C en $(cd "$top/util_libs/nls" && for d in */; do echo "${d%/}"; don
 done
 
 # Each function finds its family's page (or its header's, before it has one).
-grep -ho '\b[A-Za-z_][A-Za-z0-9_]* *(' "$top"/util_libs/include/*.h | sed -n 's/^\(Add[A-Za-z0-9]*\|Kel[A-Za-z0-9]*\) *($/\1/p' |
-  sort -u >"$tmp/functions"
+# Exported functions are declared at the start of a line: [[noreturn]] CVGUI_API|KEL_API type name(
+grep -hE '^(\[\[noreturn\]\] )?(CVGUI_API|KEL_API) [^(/;]*\(' "$top"/util_libs/include/*.h |
+  sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*) *\(.*/\2/' | grep -v '^operator' | sort -u >"$tmp/functions"
 [ -s "$tmp/functions" ] || fail "no functions found in the headers"
 while read -r f; do
   [ -f "$prefix/share/man/man3/$f.3" ] || fail "no reference page for $f"
@@ -79,7 +80,7 @@ if [ "$half" = motif ]; then
   export PKG_CONFIG_PATH=$prefix/lib/pkgconfig${PKG_CONFIG_PATH:+:$PKG_CONFIG_PATH}
   [ "$(pkg-config --modversion cvgui)" = "$version" ] || fail "pkg-config gives another version"
   # shellcheck disable=SC2046
-  cc -o "$tmp/consumer-pc" "$src/consumer.c" $(pkg-config --cflags --libs cvgui) -Wl,-rpath,"$prefix/lib" \
+  cc -o "$tmp/consumer-pc" "$src/consumer.c" $(pkg-config --cflags --libs cvgui) -lXtst -Wl,-rpath,"$prefix/lib" \
     >"$tmp/cc.log" 2>&1 || { cat "$tmp/cc.log" >&2; fail "the consumer does not build with pkg-config"; }
   cmake -S "$src" -B "$tmp/build" -DCMAKE_PREFIX_PATH="$prefix" >"$tmp/cmake.log" 2>&1 &&
     cmake --build "$tmp/build" >>"$tmp/cmake.log" 2>&1 || {

@@ -186,8 +186,9 @@ KEL_API int KelMenuIdToIdx(int menuId, KelMenuIdToIdxTable *table, int rowCount)
  * @{
  */
 
-/** Reads resources into base: the command line's options first, then the registry values under
- * HKEY_LOCAL_MACHINE "SOFTWARE\Brannock\Corvane\Zebrant\<applicationName>", then the defaults. */
+/** Reads a tool's application resources into base. The command line's options come first, then
+ * the registry values under HKEY_LOCAL_MACHINE "SOFTWARE\Brannock\Corvane\Zebrant\<applicationName>",
+ * then the defaults. */
 KEL_API void KelGetApplicationResources(const char *applicationName, void *base, XtResource *resources,
                                         unsigned int count);
 /** Builds argc/argv from the application object's executable name and command line and hands
