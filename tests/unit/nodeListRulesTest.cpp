@@ -125,6 +125,11 @@ TEST(NodeListRules, AcceptedCandidatesCountAsEntriesForTheRestOfTheBatch)
     EXPECT_EQ(batch("10.4.1-5.*"), overlaps);
     EXPECT_EQ(batch("hub"), accepted);
     EXPECT_EQ(batch("hub"), duplicate);
+    // Names from the map have no length limit of their own.
+    std::string longName(5000, 'h');
+    EXPECT_EQ(batch(longName), accepted);
+    EXPECT_EQ(batch(longName), duplicate);
+    EXPECT_EQ(batch(std::string(5000, '1') + ".*"), badWildcard);
 }
 
 namespace {
