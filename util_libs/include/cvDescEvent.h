@@ -5,6 +5,7 @@
 #ifndef CVDESCEVENT_H
 #define CVDESCEVENT_H
 
+#include "cvLabelEditInfo.h"
 #include "cvutil.h"
 
 #if defined(_WIN32)
@@ -53,18 +54,6 @@ extern "C" {
  * @endcode
  * @{
  */
-
-/** One row of a label/edit form (cvgui.h has the same record for CreateLabelEditForm). */
-#ifndef CVGUI_LABEL_EDIT_INFO
-#define CVGUI_LABEL_EDIT_INFO
-typedef struct {
-    int id;                 /**< handed to the label function */
-    const char *label;      /**< NULL shows an empty label */
-    const char *value;      /**< NULL shows an empty field */
-    unsigned short columns; /**< 0: the default width */
-    char editable;          /**< a Boolean */
-} label_edit_info;
-#endif
 
 #define CV_DESCEVENT_ROWS 20 /**< room of the row array; at most 17 rows arise */
 

@@ -12,6 +12,8 @@
 
 #include <Xm/Xm.h>
 
+#include "cvLabelEditInfo.h"
+
 #include "cvguiVersion.h"
 
 #if defined(__GNUC__)
@@ -429,17 +431,6 @@ CVGUI_API void addPushButtons(Widget parent, ButtonInfo *items, int count, Butto
 CVGUI_API void addToggleButtons(Widget parent, ButtonInfo *items, int count, ButtonLabelProc labelProc,
                                 XtPointer labelArg, Widget **handles);
 
-/** One row of a label/edit form (cvDescEvent.h declares the same record for the event description). */
-#ifndef CVGUI_LABEL_EDIT_INFO
-#define CVGUI_LABEL_EDIT_INFO
-typedef struct {
-    int id;              /**< handed to the label function */
-    const char *label;   /**< NULL shows an empty label */
-    const char *value;   /**< NULL shows an empty field */
-    unsigned short columns; /**< 0: Motif's default width */
-    Boolean editable;
-} label_edit_info;
-#endif
 
 /** Gives the label to show for a row: (label argument, row id, row label) -> label. */
 typedef const char *(*LabelEditLabelProc)(XtPointer labelArg, int id, const char *label);

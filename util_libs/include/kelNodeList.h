@@ -9,8 +9,9 @@
 /**
  * @defgroup kel_nodelist Node list editor
  * A panel of a dialog in which the user builds a list of network nodes: host names, IP
- * addresses, IP wildcards such as 10.2.*.1-20, and absolute paths of sources files, typed into
- * a field or taken from the nodes selected on the map (cvw). Candidates are checked before they
+ * addresses, IP address wildcards and absolute paths of sources files, typed into a field or
+ * taken from the nodes selected on the map (cvw). A wildcard has four fields, each a number, a
+ * range or "*" (10.2.*.1-20). Candidates are checked before they
  * are appended; refused ones are reported together after the batch, one warning per reason.
  *
  * The panel is made over seven controls the dialog already has (KelNodeListCtrlIdInfo): the
