@@ -109,7 +109,9 @@ bool loadExisting(const std::string &path, bool mustExist, std::vector<cvmib::Mo
     int code;
     auto db = cvmib::Database::loadFile(path, &code, &error, true);
     if (!db) {
-        error += "\n(use \"mibtool create\" to make the database anew)";
+        if (code != CVMIB_E_VERSION) { // that text says so itself
+            error += "\n(use \"mibtool create\" to make the database anew)";
+        }
         return false;
     }
     for (const auto &m : db->modules()) {

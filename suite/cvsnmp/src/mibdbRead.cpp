@@ -393,7 +393,6 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
     }
 
     // Definition labels and modules; the labels are checked against their node's number below.
-    std::vector<uint32_t> definitionModule(definitions.count);
     for (uint32_t i = 0; i < definitions.count; ++i) {
         const unsigned char *r = in.record(definitions, i);
         CVmibDefinition &d = db->definitions_[i];
@@ -406,7 +405,6 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
             return nullptr;
         }
         d.module = module != kNone ? db->modules_[module].name : nullptr;
-        definitionModule[i] = module;
     }
 
     uint32_t enumCursor = 0, nameCursor = 0, definitionCursor = 0;
@@ -513,7 +511,7 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
                 return bad("further label " + std::to_string(k + 1) + " is malformed");
             }
             d.next = k + 1 < definitionCount ? &d + 1 : nullptr;
-            count(definitionModule[definitionFirst + k]);
+            count(get32(in.record(definitions, definitionFirst + k) + 4));
         }
         node.also = definitionCount ? &db->definitions_[definitionFirst] : nullptr;
     }
