@@ -47,7 +47,7 @@ extern "C" {
  * @code
  * MsMibInfo info;
  * if (msGetMibInfo("sysDescr.0", &info) == 0)
- *     printf("%s, %s\n", info.typeText, info.accessText ? info.accessText : "");
+ *     puts(info.typeText);
  * @endcode
  * @{
  */
