@@ -259,7 +259,7 @@ TEST_F(EightBitScreen, FullColormapStillGivesTheNearestColour)
     XSync(d, False);
 }
 
-TEST(ColourScenario, DISABLED_SmallestRejectedDistanceIsKept)
+CHILD_TEST(ColourScenario, SmallestRejectedDistanceIsKept)
 {
     Display *d = eightBit();
     ASSERT_NE(d, nullptr);
@@ -284,7 +284,7 @@ TEST(ColourScenario, DISABLED_SmallestRejectedDistanceIsKept)
 
 TEST(ClosestColour, SmallestRejectedDistanceIsKept)
 {
-    EXPECT_TRUE(runIsolated("ColourScenario.DISABLED_SmallestRejectedDistanceIsKept"));
+    EXPECT_TRUE(runIsolated("ColourScenario.InChild_SmallestRejectedDistanceIsKept"));
 }
 
 TEST(ClosestColour, TrueColorAllocatesExactlyWithoutATable)

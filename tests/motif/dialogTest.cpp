@@ -541,7 +541,7 @@ TEST(DialogShellUtilities, ResizableWithoutMinimize)
 
 // German: the catalogue of the build, in a German UTF-8 locale (a process of its own, because
 // the catalogue is opened once per process).
-TEST(GermanScenario, DISABLED_DialogsShowTheGermanTexts)
+CHILD_TEST(GermanScenario, DialogsShowTheGermanTexts)
 {
     // Motif draws UTF-8 text with a font set or Xft fonts, as a German tool's resources give it.
     motif::fallbackResources() = {"*renderTable: rt", "*rt.fontType: FONT_IS_XFT", "*rt.fontName: DejaVu Sans",
@@ -580,7 +580,7 @@ TEST(German, DialogsShowTheGermanTexts)
     const char *lang = getenv("LANG");
     std::string saved = lang != nullptr ? lang : "";
     setenv("LANG", "de_DE.UTF-8", 1);
-    EXPECT_TRUE(runIsolated("GermanScenario.DISABLED_DialogsShowTheGermanTexts"));
+    EXPECT_TRUE(runIsolated("GermanScenario.InChild_DialogsShowTheGermanTexts"));
     if (lang != nullptr) {
         setenv("LANG", saved.c_str(), 1);
     } else {

@@ -11,7 +11,7 @@
 
 // The lookup keeps process-wide state, so each scenario runs in a fresh process.
 
-TEST(CatalogueScenario, DISABLED_GermanFromTheStart)
+CHILD_TEST(CatalogueScenario, GermanFromTheStart)
 {
     setEnv("LANG", "de_DE.UTF-8");
     EXPECT_STREQ(_util_libsMsg(3, 47, "Error"), "Fehler");
@@ -21,7 +21,7 @@ TEST(CatalogueScenario, DISABLED_GermanFromTheStart)
                  "nicht gespeichert.\n\nMöchten Sie die Änderungen speichern?");
 }
 
-TEST(CatalogueScenario, DISABLED_NoCatalogueFound)
+CHILD_TEST(CatalogueScenario, NoCatalogueFound)
 {
     setEnv("LANG", "de_DE.UTF-8");
     setEnv("NLSPATH", "/nonexistent/%N");
@@ -31,7 +31,7 @@ TEST(CatalogueScenario, DISABLED_NoCatalogueFound)
     EXPECT_EQ(errno, ERANGE);
 }
 
-TEST(CatalogueScenario, DISABLED_UnsetLangCachesNothing)
+CHILD_TEST(CatalogueScenario, UnsetLangCachesNothing)
 {
     unsetEnv("LANG");
     const char *builtIn = "built-in error";
@@ -62,7 +62,7 @@ TEST(CatalogueScenario, DISABLED_UnsetLangCachesNothing)
     EXPECT_EQ(_util_libsMsg(60, 1, outOfRange), outOfRange);
 }
 
-TEST(CatalogueScenario, DISABLED_ReopenKeepsCachedTexts)
+CHILD_TEST(CatalogueScenario, ReopenKeepsCachedTexts)
 {
     setEnv("LANG", "C");
     EXPECT_STREQ(_util_libsMsg(3, 47, "x"), "Error");
@@ -78,20 +78,20 @@ TEST(CatalogueScenario, DISABLED_ReopenKeepsCachedTexts)
 
 TEST(MessageCatalogue, GermanCatalogueThroughLangAndNlspath)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_GermanFromTheStart"));
+    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_GermanFromTheStart"));
 }
 
 TEST(MessageCatalogue, MissingCatalogueGivesBuiltInTexts)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_NoCatalogueFound"));
+    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_NoCatalogueFound"));
 }
 
 TEST(MessageCatalogue, UnsetLangGivesBuiltInTextsAndCachesNothing)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_UnsetLangCachesNothing"));
+    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_UnsetLangCachesNothing"));
 }
 
 TEST(MessageCatalogue, ReopenRequestKeepsCachedTexts)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_ReopenKeepsCachedTexts"));
+    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_ReopenKeepsCachedTexts"));
 }

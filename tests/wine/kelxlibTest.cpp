@@ -304,7 +304,7 @@ TEST(ColourNames, TheSystemNamesConvertAfterLoading)
     EXPECT_EQ(KelXColorConvert("no such colour", &ref, &r, &g, &b), -1);
 }
 
-TEST(ColourNames, DISABLED_LoadingTheCommentedFile)
+CHILD_TEST(ColourNames, LoadingTheCommentedFile)
 {
     WindowWatcher box(testApp.m_pszAppName, "OK", true);
     KelXColorDBInit(const_cast<char *>("/etc/X11/rgb.txt"));
@@ -313,7 +313,7 @@ TEST(ColourNames, DISABLED_LoadingTheCommentedFile)
 
 TEST(ColourNames, AFileWithItsCommentLineEndsTheProcessWithInternalError)
 {
-    IsolatedRun run = runTestProcess("ColourNames.DISABLED_LoadingTheCommentedFile");
+    IsolatedRun run = runTestProcess("ColourNames.InChild_LoadingTheCommentedFile");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("TEXT[Internal Error]"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("RETURNED"), std::string::npos) << run.output;
