@@ -439,7 +439,8 @@ void KelListDeleteItems(KelListWidget *list, unsigned char **items, int n)
     if (n == 0) {
         return;
     }
-    // A copy, since the caller may pass the widget's own tables, which the deletions rebuild.
+    BulkChange bulk(list);
+    // A copy, since the caller may pass the widget's own tables, which the deletions change.
     unsigned char **copy = KelStringTableCopy(n, items);
     for (int i = 0; i < n; i++) {
         KelListDeleteItem(list, copy[i]);
@@ -452,6 +453,7 @@ void KelListReplaceItems(KelListWidget *list, unsigned char **oldItems, int n, u
     if (n == 0) {
         return;
     }
+    BulkChange bulk(list);
     // As for deletions: the old items may be the widget's own table.
     unsigned char **copy = KelStringTableCopy(n, oldItems);
     for (int i = 0; i < n; i++) {
