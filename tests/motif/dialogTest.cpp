@@ -404,18 +404,6 @@ TEST(DialogShellUtilities, CascadePlacesEachNewShellFurtherOn)
     EXPECT_EQ(places[24], std::make_pair(500, 210));
     EXPECT_EQ(places[25].first, 20) << "x wraps after 500";
 
-    // The rest makes a modeless shell that keeps itself up.
-    EXPECT_STREQ(widgetArgs[2].name, XmNtitle);
-    EXPECT_STREQ(reinterpret_cast<char *>(widgetArgs[2].value), "Cascade");
-    EXPECT_STREQ(widgetArgs[3].name, XmNautoUnmanage);
-    EXPECT_EQ(widgetArgs[3].value, False);
-    EXPECT_STREQ(widgetArgs[4].name, XmNdialogStyle);
-    EXPECT_EQ(widgetArgs[4].value, XmDIALOG_MODELESS);
-    EXPECT_STREQ(widgetArgs[5].name, XmNrubberPositioning);
-    EXPECT_EQ(widgetArgs[5].value, True);
-    EXPECT_STREQ(widgetArgs[6].name, XmNallowOverlap);
-    EXPECT_EQ(widgetArgs[6].value, False);
-
     // Arguments staged before it are kept, and a dialog shell made with them shows the title.
     widgetArgCnt = 0;
     XtSetArg(widgetArgs[widgetArgCnt], XmNwidth, 200), widgetArgCnt++;

@@ -117,7 +117,8 @@ TEST(HelpMenu, OnApplicationUsesTheHandlerOfItsKindAndAboutItsProcedure)
 {
     HelpViewer viewer;
     const std::vector<std::pair<int, std::string>> kinds = {
-        {2, "file"}, {8, "volume"}, {16, "quick"}, {32, "string"}, {64, "man"}, {128, "text"}, {4, "text"},
+        {cvwHelpFile, "file"}, {cvwHelpVolume, "volume"}, {cvwQuickHelp, "quick"}, {cvwHelpString, "string"},
+        {cvwManPage, "man"},   {cvwTextFile, "text"},     {4, "text"}, // any other kind: a text file
     };
     for (const auto &k : kinds) {
         SCOPED_TRACE(k.first);

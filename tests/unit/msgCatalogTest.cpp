@@ -76,22 +76,12 @@ CHILD_TEST(CatalogueScenario, ReopenKeepsCachedTexts)
     EXPECT_NE(___util_libsMsg_fd__(), reinterpret_cast<nl_catd>(-1));
 }
 
-TEST(MessageCatalogue, GermanCatalogueThroughLangAndNlspath)
+// German through LANG and NLSPATH; built-in texts without a catalogue or without LANG (then
+// nothing is cached); a reopen request keeps the cached texts.
+TEST(MessageCatalogue, EachScenarioInAProcessOfItsOwn)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_GermanFromTheStart"));
-}
-
-TEST(MessageCatalogue, MissingCatalogueGivesBuiltInTexts)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_NoCatalogueFound"));
-}
-
-TEST(MessageCatalogue, UnsetLangGivesBuiltInTextsAndCachesNothing)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_UnsetLangCachesNothing"));
-}
-
-TEST(MessageCatalogue, ReopenRequestKeepsCachedTexts)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.InChild_ReopenKeepsCachedTexts"));
+    for (const char *scenario : {"GermanFromTheStart", "NoCatalogueFound", "UnsetLangCachesNothing",
+                                 "ReopenKeepsCachedTexts"}) {
+        EXPECT_TRUE(runIsolated(std::string("CatalogueScenario.InChild_") + scenario));
+    }
 }

@@ -347,19 +347,6 @@ TEST(FatalExit, TellsTheUserCleansUpAndExitsWithStatusOne)
     EXPECT_NE(run.output.find("TEXT[INTERNAL ERROR at: y.cpp:7.\nbad table\n]"), std::string::npos) << run.output;
 }
 
-TEST(Helpers, StringTableCopyIsDeep)
-{
-    unsigned char a[] = "alpha", b[] = "beta";
-    unsigned char *table[] = {a, b};
-    unsigned char **copy = KelStringTableCopy(2, table);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_NE(copy[0], a);
-    EXPECT_STREQ(reinterpret_cast<char *>(copy[1]), "beta");
-    a[0] = 'A';
-    EXPECT_STREQ(reinterpret_cast<char *>(copy[0]), "alpha");
-    KelStringTableFree(2, copy);
-}
-
 namespace {
 struct RecordingDialog : CDialog {
     UINT seen = 0;

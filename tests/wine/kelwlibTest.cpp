@@ -339,8 +339,6 @@ TEST(Strings, CopiesAndConcatenationsAreNewHeapStrings)
     KelStringFree(b);
     KelStringFree(ab);
     KelStringFree(static_cast<unsigned char *>(nullptr));
-    EXPECT_EQ(KelSystemColorWindowForeground(), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(KelSystemColorWindowBackground(), GetSysColor(COLOR_WINDOW));
 }
 
 TEST(WaitCursor, CallsDoNotNest)
