@@ -466,7 +466,7 @@ TEST(DialogShellUtilities, MinimumSizeFromValuesOrTheRealizedSize)
     Widget form = XmCreateForm(shell, const_cast<char *>("f"), nullptr, 0);
     XtVaSetValues(form, XmNwidth, 400, XmNheight, 300, nullptr);
     XtManageChild(form);
-    Dimension minWidth = 0, minHeight = 0;
+    int minWidth = 0, minHeight = 0; // a shell's minimum size is an int
 
     SetMinSizeOfDiagSh(shell, True, 0, 0);
     EXPECT_EQ(reportedInternalError(),

@@ -202,6 +202,7 @@ CHILD_TEST(ResourceScenario, WithoutAWidgetTheDefaultsAreFilled)
     EXPECT_EQ(r.margin, 4);
     EXPECT_STREQ(r.title, "untitled");
     EXPECT_EQ(r.flashColour, 0u) << "a colour needs a display: left zero";
+    free(r.title); // a copy, the caller's
 }
 
 TEST(ApplicationResources, EachScenarioInAProcessOfItsOwn)

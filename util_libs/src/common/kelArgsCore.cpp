@@ -10,7 +10,8 @@
 namespace {
 
 char *argumentVector[KEL_ARGV_SIZE];
-std::vector<char *> lineCopies;
+// Never destroyed, so that the copies stay reachable to the end of the process.
+std::vector<char *> &lineCopies = *new std::vector<char *>;
 
 struct OptionValue {
     const char *specifier;
