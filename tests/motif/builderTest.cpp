@@ -222,20 +222,3 @@ TEST(DialogBuilders, MakeTheContainerInADialogShellWithItsTitle)
     std::string shellTitle = getValue<char *>(XtParent(anonymous), XmNtitle);
     EXPECT_EQ(shellTitle, XtName(XtParent(anonymous)));
 }
-
-TEST(DialogBuilders, DialogsShowUnderTheWindowManagerWithTheirTitle)
-{
-    Widget board = AddBBoardD(parentForm(), "shownBoard", "Shown Board");
-    AddMLabel(board, nullptr, "Inside a dialog");
-    XtManageChild(board);
-    ASSERT_TRUE(motif::pumpUntil([&] { return motif::isViewable(XtParent(board)); }));
-    // mwm frames the dialog: its window is no longer a child of the root.
-    Window root, parent, *children;
-    unsigned int n;
-    ASSERT_TRUE(XQueryTree(app().display, XtWindow(XtParent(board)), &root, &parent, &children, &n));
-    if (children != nullptr) {
-        XFree(children);
-    }
-    EXPECT_NE(parent, root);
-    XtUnmanageChild(board);
-}
