@@ -94,18 +94,24 @@ void toggled(Widget w, XtPointer, XtPointer call)
     }
 }
 
-void announceReady(XtPointer, XtIntervalId *)
+// Ready once the server has answered everything asked so far and no event waits: by then the
+// whole window has painted.
+Boolean announceWhenIdle(XtPointer display)
 {
+    XSync(static_cast<Display *>(display), False);
+    if (XtAppPending(app) != 0) {
+        return False; // more to paint first; asked again when the loop is idle
+    }
     printf("cvdemo: ready\n");
     fflush(stdout);
+    return True;
 }
 
-void exposed(Widget, XtPointer, XEvent *event, Boolean *)
+void exposed(Widget w, XtPointer, XEvent *event, Boolean *)
 {
     if (printReady && event->type == Expose && event->xexpose.count == 0) {
         printReady = false;
-        // Let the rest of the window paint before anyone takes a picture of it.
-        XtAppAddTimeOut(app, 300, announceReady, nullptr);
+        XtAppAddWorkProc(app, announceWhenIdle, XtDisplay(w));
     }
 }
 
@@ -193,7 +199,7 @@ int main(int argc, char **argv)
     XtManageChild(arrows);
 
     // One row of equal buttons: horizontal, packed in columns (rows, when horizontal), spaced.
-    Widget buttons = AddButtonBox(form, "buttons", 0x8000 | 0x4000 | (1 << 8) | 12);
+    Widget buttons = AddButtonBox(form, "buttons", CVGUI_BOX_HORIZONTAL | CVGUI_BOX_COLUMNS | CVGUI_BOX_NCOLUMNS(1) | CVGUI_BOX_SPACING(12));
     attach(buttons, arrows);
     AddMPButton(buttons, "OK", "ok", say, const_cast<char *>("OK pressed"));
     AddMPButton(buttons, "Apply", "apply", say, const_cast<char *>("Apply pressed"));
