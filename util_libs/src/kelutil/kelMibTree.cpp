@@ -268,12 +268,17 @@ void KelMibTreeSelectItem(const char *name)
         if (found == nullptr) {
             break;
         }
-        treeControl.Select(found->item, TVGN_FIRSTVISIBLE);
         matched = found;
         level = found->child;
         p = begin + length;
     }
-    if (*p != '\0' || matched == nullptr) {
+    if (matched == nullptr) {
+        return;
+    }
+    // Each matched component would be scrolled to the top in turn, the last one staying there:
+    // only the last scroll is made, since Wine redraws the scroll bars at each.
+    if (*p != '\0') {
+        treeControl.Select(matched->item, TVGN_FIRSTVISIBLE);
         return;
     }
     TreeEntry *target = matched->child != nullptr ? matched->child : matched;
