@@ -98,41 +98,75 @@ void buildIndex()
     }
 }
 
-// Inserts the entries' items level by level. Wine's tree view checks an item handle by searching
-// its items in insertion order, so parents inserted first are found at once; inserting in
-// pre-order made filling a large tree quadratic. Each item carries its entry's index.
+HTREEITEM insertItem(TreeEntry *e, HTREEITEM parent, HTREEITEM after)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char *>(e->node->label != nullptr ? e->node->label : "");
+    insert.item.lParam = static_cast<LPARAM>(e - entries);
+    e->item = treeControl.InsertItem(&insert);
+    if (e->item == nullptr) {
+        KelCriticalErrorHandler(1);
+    }
+    return e->item;
+}
+
+// The leaves among the children first..: each goes right after its nearest earlier sibling that
+// has children (or first), the last leaf first, so that all end up in MIB order.
+void insertLeaves(TreeEntry *first, HTREEITEM parent, TreeEntry **children, TreeEntry **before)
+{
+    size_t k = 0;
+    TreeEntry *lastParent = nullptr;
+    for (TreeEntry *c = first; c != nullptr; c = c->next, k++) {
+        children[k] = c;
+        before[k] = lastParent;
+        if (c->child != nullptr) {
+            lastParent = c;
+        }
+    }
+    while (k-- > 0) {
+        if (children[k]->child == nullptr) {
+            insertItem(children[k], parent, before[k] != nullptr ? before[k]->item : TVI_FIRST);
+        }
+    }
+}
+
+// Inserts every entry's item; each carries its entry's index. Wine's tree view checks each item
+// handle it is given by searching its items in the order they were inserted, so the nodes with
+// children go in first, in pre-order, and the leaves after them, placed beside the nodes (never
+// beside another leaf): every handle the control checks is then found among the first items.
+// Inserting in one pre-order walk made filling a large tree quadratic.
 void insertItems()
 {
     if (entryCount == 0) {
         return;
     }
-    struct Pending {
-        TreeEntry *entry;
-        HTREEITEM parent;
-    };
-    auto *queue = static_cast<Pending *>(allocate(sizeof(Pending) * entryCount));
-    size_t head = 0;
-    size_t tail = 0;
-    for (TreeEntry *e = &entries[0]; e != nullptr; e = e->next) {
-        queue[tail++] = Pending{e, TVI_ROOT};
+    auto **parents = static_cast<TreeEntry **>(allocate(sizeof(TreeEntry *) * entryCount));
+    for (size_t i = 0; i < entryCount; i++) {
+        parents[i] = nullptr;
     }
-    while (head < tail) {
-        Pending p = queue[head++];
-        TVINSERTSTRUCTA insert = {};
-        insert.hParent = p.parent;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-        insert.item.pszText = const_cast<char *>(p.entry->node->label != nullptr ? p.entry->node->label : "");
-        insert.item.lParam = static_cast<LPARAM>(p.entry - entries);
-        p.entry->item = treeControl.InsertItem(&insert);
-        if (p.entry->item == nullptr) {
-            KelCriticalErrorHandler(1);
-        }
-        for (TreeEntry *c = p.entry->child; c != nullptr; c = c->next) {
-            queue[tail++] = Pending{c, p.entry->item};
+    for (size_t i = 0; i < entryCount; i++) {
+        for (TreeEntry *c = entries[i].child; c != nullptr; c = c->next) {
+            parents[c - entries] = &entries[i];
         }
     }
-    free(queue);
+    for (size_t i = 0; i < entryCount; i++) {
+        if (entries[i].child != nullptr) {
+            insertItem(&entries[i], parents[i] != nullptr ? parents[i]->item : TVI_ROOT, TVI_LAST);
+        }
+    }
+    auto **children = parents; // no longer needed: scratch room for one node's children
+    auto **before = static_cast<TreeEntry **>(allocate(sizeof(TreeEntry *) * entryCount));
+    insertLeaves(&entries[0], TVI_ROOT, children, before);
+    for (size_t i = 0; i < entryCount; i++) {
+        if (entries[i].child != nullptr) {
+            insertLeaves(entries[i].child, entries[i].item, children, before);
+        }
+    }
+    free(before);
+    free(children);
 }
 
 TreeEntry *entryOf(HTREEITEM item)
