@@ -130,15 +130,16 @@ void buildMenus(Widget form)
     Widget bar = AddMenuBar(form, "menuBar");
     attachRow(bar, nullptr);
     Widget file = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_FILE), "filePane", 0, 0);
-    AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
+    browser.openEntry = AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
     AddSeparator(file, nullptr);
-    AddMenuItem(file, cvMsg(CVMSG_MB_QUIT), "quit", False, quitProc, nullptr);
+    browser.quitEntry = AddMenuItem(file, cvMsg(CVMSG_MB_QUIT), "quit", False, quitProc, nullptr);
 
     Widget view = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_VIEW), "viewPane", 0, 0);
     XtVaSetValues(view, XmNradioBehavior, True, nullptr);
-    Widget symbolic = AddMenuItem(view, cvMsg(CVMSG_MB_SYMBOLIC), "symbolic", True, viewChosen, nullptr);
-    AddMenuItem(view, cvMsg(CVMSG_MB_NUMERIC), "numeric", True, viewChosen, reinterpret_cast<XtPointer>(1));
-    XmToggleButtonSetState(symbolic, True, False);
+    browser.symbolicEntry = AddMenuItem(view, cvMsg(CVMSG_MB_SYMBOLIC), "symbolic", True, viewChosen, nullptr);
+    browser.numericEntry =
+        AddMenuItem(view, cvMsg(CVMSG_MB_NUMERIC), "numeric", True, viewChosen, reinterpret_cast<XtPointer>(1));
+    XmToggleButtonSetState(browser.symbolicEntry, True, False);
 
     Widget help = AddMenuPane(bar, nullptr, cvMsg(CVMSG_HELP), "helpPane", 0, 0);
     addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), 16,

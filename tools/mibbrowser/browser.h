@@ -10,6 +10,9 @@ struct Browser {
     Widget description = nullptr; // the description pane
     Widget status = nullptr;      // the status line
     Widget menuBar = nullptr;
+    // Menu entries (their widget names are their labels, which the catalogue translates).
+    Widget openEntry = nullptr, saveEntry = nullptr, quitEntry = nullptr;
+    Widget symbolicEntry = nullptr, numericEntry = nullptr;
 };
 
 // Builds the main window under shell (the tool's top-level shell): menu bar, selector,

@@ -349,6 +349,8 @@ void watchTick(XtPointer, XtIntervalId *)
     p.watch = XtAppAddTimeOut(XtWidgetToApplicationContext(p.form), watchInterval, watchTick, nullptr);
 }
 
+void listChanged(Widget, XtPointer, XtPointer);
+
 // ---- The view the selector's rules work through.
 
 class MotifView : public MsSelView {
@@ -396,12 +398,12 @@ public:
         }
         return out;
     }
-    void listSelectPos(int pos, bool notify) override { XmListSelectPos(p.list, pos, notify ? True : False); }
+    void listSelectPos(int pos, bool notify) override { select(pos, notify); }
     void listSelectItem(const char *label, bool notify) override
     {
         int pos = position(label);
         if (pos > 0) {
-            XmListSelectPos(p.list, pos, notify ? True : False);
+            select(pos, notify);
         }
     }
     void listShowAtTop(const char *label) override
@@ -483,6 +485,26 @@ public:
     }
 
 private:
+    // A selection made for the selector adds to what is selected, as a user's Control+click
+    // does; Motif's XmListSelectPos replaces the selection of an extended list, so the item is
+    // added as a multiple-selection list adds it, and the selector told as for a click.
+    static void select(int pos, bool notify)
+    {
+        unsigned char policy = XmBROWSE_SELECT;
+        XtVaGetValues(p.list, XmNselectionPolicy, &policy, nullptr);
+        if (policy == XmEXTENDED_SELECT) {
+            XtVaSetValues(p.list, XmNselectionPolicy, XmMULTIPLE_SELECT, nullptr);
+            if (!XmListPosSelected(p.list, pos)) {
+                XmListSelectPos(p.list, pos, False);
+            }
+            XtVaSetValues(p.list, XmNselectionPolicy, XmEXTENDED_SELECT, nullptr);
+        } else {
+            XmListSelectPos(p.list, pos, False);
+        }
+        if (notify) {
+            listChanged(nullptr, nullptr, nullptr);
+        }
+    }
     static void insert(const char *label, int pos)
     {
         XmString s = XmStringCreateLocalized(const_cast<char *>(label));
@@ -523,7 +545,7 @@ MotifView view;
 
 // ---- What the user does.
 
-void listSelected(Widget, XtPointer, XtPointer)
+void listChanged(Widget, XtPointer, XtPointer)
 {
     if (current()) {
         msListSelectionChanged();
@@ -817,7 +839,7 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
     p.list = addList(form, "itemList", res.mibSelListSize, multiple ? XmEXTENDED_SELECT : XmBROWSE_SELECT);
     p.listWindow = XtParent(p.list);
     for (const char *reason : {XmNbrowseSelectionCallback, XmNextendedSelectionCallback}) {
-        XtAddCallback(p.list, reason, listSelected, nullptr);
+        XtAddCallback(p.list, reason, listChanged, nullptr);
     }
     for (Widget w : {p.treeWindow, p.listWindow}) {
         attachSides(w);
