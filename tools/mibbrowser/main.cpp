@@ -72,7 +72,7 @@ int main(int argc, char **argv)
         const_cast<char *>("CVmibbrowser*mono.fontType: FONT_IS_XFT"),
         const_cast<char *>("CVmibbrowser*mono.fontName: DejaVu Sans Mono"),
         const_cast<char *>("CVmibbrowser*mono.fontSize: 9"),
-        const_cast<char *>("CVmibbrowser*defaultMibObject: .iso.org.dod.internet.mgmt.mib-2"),
+        const_cast<char *>("CVmibbrowser*defaultMibObject: .iso.org.dod.internet.mgmt.mib-2.system"),
         const_cast<char *>("CVmibbrowser*mibSelListSize: 18"),
         const_cast<char *>("CVmibbrowser*descrRows: 14"),
         const_cast<char *>("CVmibbrowser*descrColumns: 44"),
@@ -84,7 +84,8 @@ int main(int argc, char **argv)
     registerCloseCB(toplevel, quit, nullptr);
 
     Browser &b = buildBrowser(toplevel, quit);
-    XtAddEventHandler(b.form, ExposureMask, False, exposed, nullptr);
+    // Ready means the tree has drawn.
+    XtAddEventHandler(XtNameToWidget(b.selector, "*mibTree"), ExposureMask, False, exposed, nullptr);
     XtRealizeWidget(toplevel);
     addWindowToBusyList(toplevel);
     XtAppMainLoop(app);
