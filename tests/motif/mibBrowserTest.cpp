@@ -150,7 +150,7 @@ std::string rowValue(Widget pane, const char *label)
 {
     WidgetList children = nullptr;
     Cardinal count = 0;
-    Widget rows = XtNameToWidget(pane, "*rows.form");
+    Widget rows = XtNameToWidget(pane, "form");
     XtVaGetValues(rows, XmNchildren, &children, XmNnumChildren, &count, nullptr);
     for (Cardinal i = 0; i + 1 < count; i++) {
         if (XmIsLabel(children[i]) && motif::labelText(children[i]) == label) {
@@ -161,6 +161,23 @@ std::string rowValue(Widget pane, const char *label)
         }
     }
     return "(no row)";
+}
+
+// Whether a pane's rows form is tall enough to show its last row.
+bool rowsFit(Widget pane)
+{
+    Widget rows = XtNameToWidget(pane, "form");
+    WidgetList children = nullptr;
+    Cardinal count = 0;
+    Dimension height = 0;
+    XtVaGetValues(rows, XmNchildren, &children, XmNnumChildren, &count, XmNheight, &height, nullptr);
+    if (count == 0) {
+        return false;
+    }
+    Position y = 0;
+    Dimension h = 0;
+    XtVaGetValues(children[count - 1], XmNy, &y, XmNheight, &h, nullptr);
+    return y + h <= height && h > 1;
 }
 
 std::string mibtool(const std::string &args)
@@ -271,6 +288,8 @@ TEST_F(MibBrowser, DescribesTheChosenObjectInAWindowOfItsOwn)
 {
     clickAt(item("iso.org.dod.internet.mgmt.mib-2.system.sysName"), 8);
     ASSERT_EQ(chosen(), std::vector<std::string>{system_ + ".sysName"});
+    // The pane in the main window shows every row of the new object, not the old one's height.
+    EXPECT_TRUE(rowsFit(shown->description));
     motif::press(XtNameToWidget(shown->selector, "*describe"));
     Widget window = dialogs::newestDialog(toplevel, "describeMibForm");
     ASSERT_NE(window, nullptr);

@@ -940,7 +940,8 @@ namespace {
 
 struct PaneState {
     MsDescription shown;
-    Widget rows = nullptr;
+    Widget rows = nullptr;  // the label/edit form of the rows
+    Widget label = nullptr; // "Description", below the rows
     Widget text = nullptr;
 };
 
@@ -956,20 +957,11 @@ void paneDestroyed(Widget, XtPointer state, XtPointer)
     delete static_cast<PaneState *>(state);
 }
 
-// The label/edit form of a description's rows, inside the pane's row holder.
-void fillRows(Widget holder, const MsDescription &d)
+// The label/edit form of a description's rows at the top of the pane, in place of the old one
+// (a new form takes the height its rows need); the description label follows it.
+void fillRows(Widget pane, PaneState *state, const MsDescription &d)
 {
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    XtVaGetValues(holder, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    std::vector<Widget> old(children, children + count);
-    for (Widget w : old) {
-        XtDestroyWidget(w);
-    }
-    if (d.rows.empty()) {
-        return;
-    }
-    std::vector<std::string> values;
+    Widget old = state->rows;
     std::vector<label_edit_info> rows;
     auto columns = static_cast<unsigned short>(std::clamp(res.descrColumns, 10, 400));
     for (const MsDescRow &r : d.rows) {
@@ -984,13 +976,31 @@ void fillRows(Widget holder, const MsDescription &d)
     }
     Widget *fields = nullptr;
     label_edit_form form = {static_cast<int>(rows.size()), rows.data(), &fields, nullptr, nullptr};
-    Widget rowForm = CreateLabelEditForm(holder, &form);
+    CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
+    CVGUI_STAGE(XmNtopOffset, 6);
+    CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
+    CVGUI_STAGE(XmNleftOffset, 6);
+    CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
+    CVGUI_STAGE(XmNrightOffset, 6);
+    state->rows = CreateLabelEditForm(pane, &form);
     for (size_t i = 0; i < rows.size(); i++) {
         XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
     }
+    // A form made inside a realized window keeps the size it was made with: give it the height
+    // its last row ends at.
+    if (!rows.empty() && XtIsRealized(pane)) {
+        Position y = 0;
+        Dimension h = 0;
+        XtVaGetValues(fields[rows.size() - 1], XmNy, &y, XmNheight, &h, nullptr);
+        XtVaSetValues(state->rows, XmNheight, static_cast<Dimension>(y + h), nullptr);
+    }
     XtFree(reinterpret_cast<char *>(fields));
-    XtVaSetValues(rowForm, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, XmNtopAttachment,
-                  XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM, nullptr);
+    if (state->label != nullptr) {
+        XtVaSetValues(state->label, XmNtopWidget, state->rows, nullptr);
+    }
+    if (old != nullptr) {
+        XtDestroyWidget(old);
+    }
 }
 
 void closeDescription(Widget, XtPointer clientData, XtPointer)
@@ -1034,13 +1044,11 @@ extern "C" Widget msCreateDescriptionPane(Widget parent, const char *name)
     XtVaSetValues(pane, XmNuserData, state, nullptr);
     XtAddCallback(pane, XmNdestroyCallback, paneDestroyed, state);
 
-    state->rows = AddMotifForm(pane, "rows");
-    XtVaSetValues(state->rows, XmNtopAttachment, XmATTACH_FORM, XmNtopOffset, 6, XmNleftAttachment, XmATTACH_FORM,
-                  XmNleftOffset, 6, XmNrightAttachment, XmATTACH_FORM, XmNrightOffset, 6, nullptr);
-    XtManageChild(state->rows);
+    fillRows(pane, state, MsDescription());
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
     Widget label = AddMLabel(pane, "descriptionLabel", cvMsg(CVMSG_DESC_DESCRIPTION));
+    state->label = label;
     XtVaSetValues(label, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, state->rows, XmNtopOffset, 6,
                   XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 6, nullptr);
 
@@ -1066,9 +1074,17 @@ extern "C" int msShowDescription(Widget pane, const char *name, int expression)
         return 0;
     }
     bool found = msDescribeObject(name, expression != 0, state->shown);
-    fillRows(state->rows, state->shown);
+    // A shown pane lays out again from the new rows' own height: out of its parent meanwhile.
+    bool managed = XtIsManaged(pane) && XtIsRealized(pane);
+    if (managed) {
+        XtUnmanageChild(pane);
+    }
+    fillRows(pane, state, state->shown);
     XmTextSetString(state->text, const_cast<char *>(state->shown.description.c_str()));
     XmTextShowPosition(state->text, 0);
+    if (managed) {
+        XtManageChild(pane);
+    }
     return found ? 1 : 0;
 }
 
