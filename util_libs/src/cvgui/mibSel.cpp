@@ -626,12 +626,18 @@ void treeChosen(Widget, XtPointer, XtPointer call)
         if (node == nullptr) {
             continue; // a placeholder
         }
-        if (parent == nullptr) {
-            parent = node->parent;
-        } else if (node->parent != nullptr && node->parent != parent) {
+        if (node->parent != nullptr && parent != nullptr && node->parent != parent) {
             return;
         }
+        if (node->parent != nullptr) {
+            parent = node->parent;
+        }
         nodes.push_back(node);
+    }
+    // Top-level items go with the others only when all are top-level.
+    if (parent != nullptr) {
+        nodes.erase(std::remove_if(nodes.begin(), nodes.end(), [](const CVmibNode *n) { return n->parent == nullptr; }),
+                    nodes.end());
     }
     if (nodes.empty()) {
         return;
