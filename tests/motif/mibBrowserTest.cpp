@@ -8,6 +8,7 @@
 
 #include <X11/keysym.h>
 #include <Xm/Container.h>
+#include <Xm/FileSB.h>
 #include <Xm/IconG.h>
 #include <Xm/Label.h>
 #include <Xm/List.h>
@@ -180,11 +181,11 @@ bool rowsFit(Widget pane)
     return y + h <= height && h > 1;
 }
 
-std::string mibtool(const std::string &args)
+std::string mibtool(const std::string &args, const std::string &database = dbDir + "/mib.db")
 {
     const char *tool = getenv("MIBTOOL");
     const char *cache = getenv("CVGUI_MIB_CACHE");
-    std::string cmd = std::string(tool) + " -q -f " + dbDir + "/mib.db -M " + cache + "/ietf -M " + cache + "/npm " +
+    std::string cmd = std::string(tool) + " -q -f " + database + " -M " + cache + "/ietf -M " + cache + "/npm " +
                       args + " 2>&1";
     std::string out;
     FILE *pipe = popen(cmd.c_str(), "r");
@@ -329,6 +330,47 @@ TEST_F(MibBrowser, FollowsTheDatabaseWhenTheMibToolRewritesIt)
     ASSERT_TRUE(motif::pumpUntil([] { return saysSomething("is no longer in the MIB"); }, 10000));
     EXPECT_EQ(nameField(), ".iso.org.dod.internet");
     EXPECT_EQ(item("iso.org.dod.internet.private.enterprises.cvTestMIB"), nullptr);
+}
+
+// Chooses a file in File > Open Database as a user types it into the dialog's selection field.
+Widget openDatabase(const std::string &file)
+{
+    motif::press(shown->openEntry);
+    Widget dialog = XtNameToWidget(shown->form, "*openDatabase");
+    if (dialog == nullptr || !motif::pumpUntil([&] { return motif::isViewable(XtParent(dialog)); })) {
+        return nullptr;
+    }
+    XmTextSetString(XmFileSelectionBoxGetChild(dialog, XmDIALOG_TEXT), const_cast<char *>(file.c_str()));
+    motif::click(XmFileSelectionBoxGetChild(dialog, XmDIALOG_OK_BUTTON)); // a gadget
+    return dialog;
+}
+
+TEST_F(MibBrowser, OpensAnotherDatabaseAndRefusesOneThatIsNot)
+{
+    // A copy of the standard database with the test module in it.
+    std::ifstream in(getenv("CVGUI_STANDARD_MIBDB"), std::ios::binary);
+    std::ofstream(dbDir + "/other.db", std::ios::binary) << in.rdbuf();
+    std::string module = std::string(getenv("CVGUI_SOURCE_DIR")) + "/tests/mib/modules/CVGUI-TEST-MIB.mib";
+    ASSERT_EQ(mibtool("add " + module, dbDir + "/other.db"), "");
+    Widget dialog = openDatabase(dbDir + "/other.db");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(XtIsManaged(dialog));
+    EXPECT_EQ(std::string(getenv("CVMIBFILE")), dbDir + "/other.db");
+    EXPECT_TRUE(saysSomething("other.db\" has changed: loaded again"));
+    msSetObjectName(".iso.org.dod.internet.private.enterprises.cvTestMIB");
+    EXPECT_NE(item("iso.org.dod.internet.private.enterprises.cvTestMIB.cvTestObjects"), nullptr);
+
+    // A file that is no database: the user is told, and the MIB shown stays.
+    std::ofstream(dbDir + "/garbage.db") << "not a MIB database";
+    openDatabase(dbDir + "/garbage.db");
+    Widget error = dialogs::newestDialog(toplevel, "Error");
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(dialogs::messageText(error).find("garbage.db"), std::string::npos);
+    EXPECT_TRUE(XtIsManaged(dialog)); // the user may choose again
+    EXPECT_EQ(std::string(getenv("CVMIBFILE")), dbDir + "/other.db");
+    EXPECT_NE(item("iso.org.dod.internet.private.enterprises.cvTestMIB"), nullptr);
+    motif::click(XmMessageBoxGetChild(error, XmDIALOG_OK_BUTTON));
+    motif::pumpUntil([&] { return !motif::isViewable(XtParent(error)); });
 }
 
 TEST_F(MibBrowser, QuitsFromTheFileMenu)
