@@ -194,9 +194,23 @@ void emptyTree()
         }
         all.push_back(children[i]);
     }
-    XtUnmanageChildren(all.data(), static_cast<Cardinal>(all.size()));
+    // Deepest first: outside event dispatch Xt destroys at once, and an item must not go before
+    // the items under it.
+    auto depth = [](Widget w) {
+        int d = 0;
+        for (Widget parent = w; parent != nullptr; d++) {
+            XtVaGetValues(parent, XmNentryParent, &parent, nullptr);
+        }
+        return d;
+    };
+    std::vector<std::pair<int, Widget>> byDepth;
     for (Widget w : all) {
-        XtDestroyWidget(w);
+        byDepth.emplace_back(depth(w), w);
+    }
+    std::stable_sort(byDepth.begin(), byDepth.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    XtUnmanageChildren(all.data(), static_cast<Cardinal>(all.size()));
+    for (auto &entry : byDepth) {
+        XtDestroyWidget(entry.second);
     }
     p.items.clear();
     p.placeholders.clear();
