@@ -151,7 +151,7 @@ void place(CKelMsDescDlg *window)
         x = 24;
         y = 24;
     }
-    window->SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    window->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The chosen objects' descriptions, in order, up to the first that cannot be described.
@@ -224,12 +224,13 @@ void KelMsDescribe()
             return false;
         }
         fill(window, d);
+        place(window);
         if (!enqueue(window)) {
             window->DestroyWindow();
             delete window;
             return false;
         }
-        place(window);
+        window->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return true;
     });
 }
