@@ -57,12 +57,27 @@ public:
         KelMsCreateMibSelector(this, MS_MULTIPLE_SELECT | MS_EXPRESSIONS | MS_ACCEPT_ANY, settings.title, nullptr,
                                nullptr, done, ids);
         msSetMode(0);
+        msPopUp(0, nullptr); // the default object, with the tree focused
         help.SetNull(0);
         std::string text = std::string(_CVgetProgname(0));
         size_t slash = text.find_last_of("\\/");
         text = (slash == std::string::npos ? std::string() : text.substr(0, slash + 1)) + "mibbrowser.txt";
         KelSetApHelp(help, cvwTextFile, text.c_str());
         return true;
+    }
+
+    // In expression mode, selects the expression in the list as a click would.
+    void chooseExpression(const char *name)
+    {
+        CWnd *list = GetDlgItem(IDC_MB_LIST);
+        if (list == nullptr || !list->IsWindowVisible()) {
+            return;
+        }
+        LRESULT at = list->SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+        if (at != LB_ERR) {
+            list->SendMessage(LB_SETSEL, TRUE, at);
+            KelMsDispatchCommand(MAKEWPARAM(IDC_MB_LIST, LBN_SELCHANGE));
+        }
     }
 
 protected:
@@ -155,6 +170,7 @@ int main()
     browser.UpdateWindow();
     if (settings.describe != nullptr) {
         msSetObjectName(settings.describe);
+        browser.chooseExpression(settings.describe);
         KelMsDescribe();
     }
     // A timer's message comes only when nothing else is queued: the windows have painted and
