@@ -24,12 +24,19 @@
  * MS_CANNOT_DESCRIBE, DESC_MIB_VARIABLE_TITLE, DESC_EXPRESSION_TITLE, DESC_NAME_LABEL ...
  * DESC_DESCRIPTION_LABEL, BROWSER_SAVE_TITLE, BROWSER_NOTHING_CHOSEN
  *
+ * A tool's dialog usually makes its selector with KelMsCreateMibSelector and hands its messages
+ * to KelMsDispatchCommand and KelMsDispatchNotify; its main window answers KEL_MS_RESYNC_MESSAGE
+ * with KelMsResyncMibSelector.
+ *
  * @par Example
  * @code
  * const KelMsCtrlIds ids = {panel, idLabel, mibToggle, exprToggle, nameField, tree, list,
  *                           describe, labelField, IDOK, apply, IDCANCEL, help, messages, 1};
- * KelMsAttachSelector(this, MS_MULTIPLE_SELECT | MS_ACCEPT_ANY, ids, NULL, NULL, done);
- * msSetObjectName(NULL);                      // shows .iso.org.dod.internet
+ * KelMsCreateMibSelector(this, MS_MULTIPLE_SELECT | MS_ACCEPT_ANY, "Graph - MIB Objects", NULL,
+ *                        NULL, done, ids);
+ * msPopUp(1, NULL);                           // shows .iso.org.dod.internet
+ * // OnCommand: if (KelMsDispatchCommand(wParam)) return TRUE;
+ * // OnNotify, after CDialog::OnNotify: KelMsDispatchNotify((NMHDR *) lParam, result)
  * @endcode
  * @{
  */
