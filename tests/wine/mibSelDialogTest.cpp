@@ -239,6 +239,13 @@ TEST_F(SelectorDialog, DescribeOpensAWindowPerObjectAndPopDownClosesThem)
     EXPECT_EQ(field(descr, IDC_KEL_MSDESC_ACCESS), "Read-Only");
     EXPECT_EQ(field(descr, IDC_KEL_MSDESC_TEXT).rfind("A textual description of the entity.", 0), 0u);
     EXPECT_EQ(GetDlgItem(descr, IDC_KEL_MSDESC_ENUMS), nullptr) << "no enumerations: template 28420";
+    // The text File > Save writes: the three objects in order, a blank line between them.
+    char *saved = KelMsDescriptionText();
+    ASSERT_NE(saved, nullptr);
+    std::string all = saved;
+    free(saved);
+    EXPECT_EQ(all.rfind("Name: " + names[0] + "\nObject ID: .1.3.6.1.2.1.1.1\n", 0), 0u);
+    EXPECT_LT(all.find("\n\nName: " + names[1] + "\n"), all.find("\n\nName: " + names[2] + "\n"));
 
     // Closing the middle one with its Close button.
     closeWindow(shown[1]);
