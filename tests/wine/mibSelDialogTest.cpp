@@ -125,11 +125,10 @@ void clickControl(HWND control)
     input::click(control, POINT{r.right / 2, r.bottom / 2});
 }
 
-// Closes a description window with its Close button.
+// Closes a description window with a click on its Close button; the newest window lies on top.
 void closeWindow(HWND window)
 {
-    SendMessageA(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
-    input::settle();
+    clickControl(GetDlgItem(window, IDCANCEL));
 }
 
 class SelectorDialog : public ::testing::Test {
@@ -247,9 +246,9 @@ TEST_F(SelectorDialog, DescribeOpensAWindowPerObjectAndPopDownClosesThem)
     EXPECT_EQ(all.rfind("Name: " + names[0] + "\nObject ID: .1.3.6.1.2.1.1.1\n", 0), 0u);
     EXPECT_LT(all.find("\n\nName: " + names[1] + "\n"), all.find("\n\nName: " + names[2] + "\n"));
 
-    // Closing the middle one with its Close button.
-    closeWindow(shown[1]);
-    EXPECT_FALSE(IsWindow(shown[1]));
+    // Closing the newest one with its Close button.
+    closeWindow(shown[2]);
+    EXPECT_FALSE(IsWindow(shown[2]));
     EXPECT_EQ(KelMsDescWindowCount(), 2);
     EXPECT_EQ(descriptionWindows().size(), 2u);
 
@@ -342,8 +341,8 @@ TEST_F(SelectorDialog, AModuleLoadedByAnotherToolIsShownAfterTheSelectorAsksToRe
     EXPECT_EQ(listItems(GetDlgItem(shown[0], IDC_KEL_MSDESC_ENUMS)).size(), 1000u);
     EXPECT_GE(GetWindowTextLengthA(GetDlgItem(shown[1], IDC_KEL_MSDESC_TEXT)), 65536);
     EXPECT_EQ(field(shown[2], IDC_KEL_MSDESC_TEXT), "");
-    for (HWND w : shown) {
-        closeWindow(w);
+    for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
+        closeWindow(*w);
     }
     EXPECT_TRUE(descriptionWindows().empty());
 }
