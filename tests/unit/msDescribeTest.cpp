@@ -2,7 +2,6 @@
 // compiled standard MIB and the expression library.
 #include "msDescribe.h"
 
-#include "cvutil.h"
 #include "msMibInfoCore.h"
 #include "testenv.h"
 
@@ -50,23 +49,8 @@ TEST_F(Describe, AnObjectIsShownByItsFullNameWithItsFactsAndSavedUnderLabels)
     MsDescription node = of(".1.3.6.1.2.1");
     EXPECT_EQ(node.templateId, MS_DESC_NODE_TEMPLATE);
     EXPECT_EQ(msDescriptionText(node).find("Access:"), std::string::npos);
-}
-
-TEST_F(Describe, ExpressionsAreFoundByNameAndUnknownNamesAreRefused)
-{
-    ExpressionListIterator next(expressionListPtr);
-    Expression *e = next();
-    ASSERT_NE(e, nullptr);
-    MsDescription d = of(e->getName(), true);
-    EXPECT_EQ(d.templateId, MS_DESC_EXPR_TEMPLATE);
-    EXPECT_EQ(msDescriptionText(d).rfind(std::string("Name: ") + e->getName() + "\nEquation: " + e->getEquation() +
-                                             "\n", 0),
-              0u);
-
     MsDescription none;
-    EXPECT_EQ(msDescribe(".iso.org.dod.internet.noSuchNode", false, none), -1);
     EXPECT_EQ(msDescribe("ifType", true, none), -1) << "a MIB object is no expression";
-    EXPECT_EQ(msDescribe(nullptr, false, none), -1);
 }
 
 } // namespace

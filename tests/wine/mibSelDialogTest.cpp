@@ -13,6 +13,8 @@
 
 #include "../../util_libs/res/kelres.h"
 
+#include <dlgs.h>
+
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -102,9 +104,10 @@ std::vector<HWND> descriptionWindows()
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND w, LPARAM data) {
+            auto &out = *reinterpret_cast<std::vector<HWND> *>(data);
             std::string title = windowText(w);
             if (IsWindowVisible(w) && (title == "Describe MIB Variable" || title == "Describe Expression")) {
-                reinterpret_cast<std::vector<HWND> *>(data)->insert(reinterpret_cast<std::vector<HWND> *>(data)->begin(), w);
+                out.insert(out.begin(), w); // the top window comes first
             }
             return TRUE;
         },
@@ -382,6 +385,26 @@ TEST_F(SelectorDialog, ADatabaseBrokenOrGoneWhileOpenIsReportedAndTheDialogGoesO
     choose(systemGroup, {"sysLocation"});
     describe();
     EXPECT_EQ(descriptionWindows().size(), 1u);
+}
+
+TEST_F(SelectorDialog, SaveWritesTheChosenObjectsDescriptionIntoTheFileTheUserNames)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string path = std::string(temp) + "cvgui-described.txt";
+    DeleteFileA(path.c_str());
+    choose(systemGroup, {"sysContact"});
+    // The user types the file's name into the save dialog and presses Save.
+    WindowWatcher user("Save Description", "Save", [&](HWND dialog) {
+        HWND box = GetDlgItem(dialog, edt1) != nullptr ? GetDlgItem(dialog, edt1) : GetDlgItem(dialog, cmb13);
+        SetWindowTextA(box, path.c_str());
+    }, false, 60000);
+    KelMsSaveDescription(host.get());
+    ASSERT_NE(user.wait().hwnd, nullptr);
+    std::string saved = readFile(path);
+    EXPECT_EQ(saved.rfind("Name: " + std::string(systemGroup) + ".sysContact\r\nObject ID: .1.3.6.1.2.1.1.4\r\n", 0), 0u)
+        << saved;
+    DeleteFileA(path.c_str());
 }
 
 TEST(SelectorResources, TheDefaultObjectComesFromTheToolsResources)
