@@ -85,18 +85,6 @@ private:
     static void done(Widget, XtPointer reason, XtPointer) { doneReason = static_cast<int>(reinterpret_cast<intptr_t>(reason)); }
 };
 
-Texts listItems(HWND list)
-{
-    Texts out;
-    int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; i++) {
-        std::string item(SendMessageA(list, LB_GETTEXTLEN, i, 0), '\0');
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]));
-        out.push_back(item);
-    }
-    return out;
-}
-
 // The description windows on the screen, oldest first.
 std::vector<HWND> descriptionWindows()
 {
@@ -139,7 +127,7 @@ protected:
     void SetUp() override
     {
         db = treeDir("CVGUI_BINARY_DIR") + "/mibsel-dialog.db";
-        copyFile(getenv("CVGUI_STANDARD_MIBDB"), db);
+        ASSERT_TRUE(CopyFileA(getenv("CVGUI_STANDARD_MIBDB"), db.c_str(), FALSE));
         setEnv("CVMIBFILE", db.c_str());
         setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
         resyncRequests = 0;
@@ -150,14 +138,6 @@ protected:
     {
         host.reset();
         remove(db.c_str());
-    }
-    static void copyFile(const std::string &from, const std::string &to)
-    {
-        std::string bytes = readFile(from);
-        FILE *f = fopen(to.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
     }
     void type(int id, const std::string &typed)
     {
