@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # demo.sh: runs the MIB browser on $DISPLAY; without a display, on a private Xvfb with mwm, where it
-# writes a screenshot PNG and prints its path.
+# writes a screenshot PNG and prints its path. The native MIB browser (demo-native.sh) follows.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -31,8 +31,10 @@ if [ "${1:-}" = --shot ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
+  "$here/demo-native.sh" &  # the native MIB browser beside it, under Wine
   exec "$demo"
 fi
 shot=$build/mibbrowser.png
 "$here/xsession.sh" "$0" --shot "$shot" || exit 1
 echo "Screenshot of the MIB browser: $shot"
+"$here/demo-native.sh"

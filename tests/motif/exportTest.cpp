@@ -26,7 +26,7 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
                              "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
                              "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB",
-                             "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribe",
+                             "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribeChosen",
                              "msResyncMibSelector", "msGetObjectName", "msGetMibInfo"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }

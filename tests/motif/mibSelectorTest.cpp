@@ -108,7 +108,7 @@ TEST_F(Panel, TheExpressionToggleShowsTheExpressions)
     motif::pump();
     EXPECT_TRUE(XtIsSensitive(child("*describe")));
     EXPECT_EQ(text("*labelField"), "ifInUtilization");
-    EXPECT_EQ(msDescribe(), 1);
+    EXPECT_EQ(msDescribeChosen(), 1);
     Widget window = dialogs::newestDialog(toplevel, "describeMibForm");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(dialogs::windowTitle(XtParent(window)), "Describe Expression");

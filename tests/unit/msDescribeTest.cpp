@@ -1,8 +1,8 @@
-// What a description shows of MIB objects and expressions, against the compiled standard MIB and
-// the expression library.
+// What a description window shows of a chosen object and the text saved from it, against the
+// compiled standard MIB and the expression library.
 #include "msDescribe.h"
 
-#include "cvsnmp.h"
+#include "msMibInfoCore.h"
 #include "testenv.h"
 
 #include <gtest/gtest.h>
@@ -18,86 +18,39 @@ protected:
         ASSERT_NE(db, nullptr);
         setEnv("CVMIBFILE", db);
         setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
-        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
     }
-    // The value of the row with this label, or "(none)".
-    static std::string row(const MsDescription &d, const std::string &label)
+    MsDescription of(const char *name, bool expression = false)
     {
-        for (const MsDescRow &r : d.rows) {
-            if (r.label == label) {
-                return r.value;
-            }
-        }
-        return "(none)";
+        MsDescription d;
+        EXPECT_EQ(msDescribe(name, expression, d), 0) << name;
+        return d;
     }
 };
 
-TEST_F(Describe, AnObjectByAnyOfItsNames)
+TEST_F(Describe, AnObjectIsShownByItsFullNameWithItsFactsAndSavedUnderLabels)
 {
-    MsDescription d;
-    ASSERT_TRUE(msDescribeObject("SNMPv2-MIB::sysName", false, d));
-    EXPECT_EQ(d.title, "Describe MIB Variable");
-    EXPECT_EQ(d.rows.front().label, "Name");
-    EXPECT_EQ(d.name, ".iso.org.dod.internet.mgmt.mib-2.system.sysName");
-    EXPECT_EQ(row(d, "Object ID"), ".1.3.6.1.2.1.1.5");
-    EXPECT_EQ(row(d, "Type"), "DisplayString  (Display String) (SIZE (0..255))");
-    EXPECT_EQ(row(d, "Access"), "Read-Write");
-    EXPECT_NE(d.description.find("administratively-assigned name"), std::string::npos);
-
-    MsDescription same;
-    ASSERT_TRUE(msDescribeObject(".1.3.6.1.2.1.1.5", false, same));
-    EXPECT_EQ(same.name, d.name);
-    // An instance is shown as itself, with its object's facts.
-    MsDescription instance;
-    ASSERT_TRUE(msDescribeObject("sysName.0", false, instance));
-    EXPECT_EQ(instance.name, d.name + ".0");
-    EXPECT_EQ(row(instance, "Object ID"), ".1.3.6.1.2.1.1.5.0");
-    EXPECT_EQ(row(instance, "Type"), row(d, "Type"));
-}
-
-TEST_F(Describe, TablesEnumerationsAndNodesThatAreNoObjects)
-{
-    MsDescription entry;
-    ASSERT_TRUE(msDescribeObject("ifEntry", false, entry));
-    EXPECT_EQ(row(entry, "INDEX"), "ifIndex");
-
-    MsDescription status;
-    ASSERT_TRUE(msDescribeObject("ifAdminStatus", false, status));
-    ASSERT_EQ(status.enums.size(), 3u);
-    EXPECT_EQ(status.enums[0], "up (1)");
-    EXPECT_EQ(status.enums[2], "testing (3)");
-
-    // A node that is not an object has no access.
-    MsDescription node;
-    ASSERT_TRUE(msDescribeObject(".iso.org.dod.internet.mgmt", false, node));
-    EXPECT_EQ(row(node, "Type"), "Partial Object Name");
-    EXPECT_EQ(row(node, "Access"), "(none)");
-}
-
-TEST_F(Describe, ExpressionsAndNamesThatAreNotThere)
-{
-    MsDescription e;
-    ASSERT_TRUE(msDescribeObject("ifInUtilization", true, e));
-    EXPECT_EQ(e.title, "Describe Expression");
-    EXPECT_EQ(row(e, "Equation"), "(ifInOctets * 8 * 100) / ifSpeed");
-
-    MsDescription none;
-    none.name = "stale";
-    EXPECT_FALSE(msDescribeObject("noSuchObject", false, none));
-    EXPECT_TRUE(none.rows.empty() && none.name.empty());
-    EXPECT_FALSE(msDescribeObject("sysName", true, none)); // not an expression
-    EXPECT_FALSE(msDescribeObject(nullptr, false, none));
-}
-
-TEST_F(Describe, PlainTextForAFile)
-{
-    MsDescription d;
-    ASSERT_TRUE(msDescribeObject("ifAdminStatus", false, d));
+    MsDescription d = of("IF-MIB::ifType");
+    EXPECT_EQ(d.name, ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable.ifEntry.ifType");
+    EXPECT_EQ(d.objectId, ".1.3.6.1.2.1.2.2.1.3");
+    EXPECT_EQ(d.templateId, MS_DESC_ENUMS_TEMPLATE);
+    EXPECT_EQ(d.access, "Read-Only");
     std::string text = msDescriptionText(d);
-    EXPECT_EQ(text.rfind("Name: .iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable.ifEntry.ifAdminStatus\n", 0), 0u);
-    EXPECT_NE(text.find("Enums:\n    up (1)\n    down (2)\n    testing (3)\n\n"), std::string::npos);
+    EXPECT_EQ(text.rfind("Name: " + d.name + "\nObject ID: .1.3.6.1.2.1.2.2.1.3\nType: IANAifType  (Integer) \n"
+                         "Access: Read-Only\nEnumerations:\n    other (1)\n    regular1822 (2)\n", 0), 0u)
+        << text;
+    // The description follows, each of its lines indented under the label.
+    size_t at = text.find("\nDescription:\n    The type of interface.");
+    ASSERT_NE(at, std::string::npos) << text;
     EXPECT_EQ(text.back(), '\n');
-    EXPECT_EQ(msDescriptionText(MsDescription()), "");
+    EXPECT_EQ(text.find("\n\n", at), std::string::npos) << "no line is lost or doubled";
+
+    // A table row names its index; a node that is not an object has no access.
+    EXPECT_NE(msDescriptionText(of("ifEntry")).find("\nINDEX: ifIndex\n"), std::string::npos);
+    MsDescription node = of(".1.3.6.1.2.1");
+    EXPECT_EQ(node.templateId, MS_DESC_NODE_TEMPLATE);
+    EXPECT_EQ(msDescriptionText(node).find("Access:"), std::string::npos);
+    MsDescription none;
+    EXPECT_EQ(msDescribe("ifType", true, none), -1) << "a MIB object is no expression";
 }
 
 } // namespace

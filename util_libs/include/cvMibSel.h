@@ -80,7 +80,7 @@ CVGUI_API Widget msCreateMibSelector(Widget parent, const char *name, unsigned i
 /** The Describe action: one description window per chosen object, each with Close. An object
  * that cannot be described reports MS_CANNOT_DESCRIBE and ends the walk (later objects get no
  * window). Returns the number of windows opened. */
-CVGUI_API int msDescribe(void);
+CVGUI_API int msDescribeChosen(void);
 /** Closes every description window that msDescribe opened. */
 CVGUI_API void msCloseDescriptions(void);
 

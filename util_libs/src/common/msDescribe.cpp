@@ -1,111 +1,106 @@
-// The rows of a description, from the MIB object facts or the expression library.
+// The facts of a chosen object as its description window shows them.
 #include "msDescribe.h"
 
 #include "cvMsgIds.h"
 #include "cvutil.h"
 #include "mibsel.h"
 #include "msMibInfo.h"
-
-#include <cstdio>
+#include "msMibInfoCore.h"
 
 namespace {
 
-// The names of a circular INDEX, OBJECTS or AUGMENTS list joined with ", ".
-std::string joined(const CVmibName *head)
+void addLine(std::string &out, const char *label, const std::string &value)
 {
-    std::string text;
-    const CVmibName *e = head;
-    do {
-        if (!text.empty()) {
-            text += ", ";
+    out += label;
+    if (!value.empty()) {
+        out += ' ';
+        out += value;
+    }
+    out += '\n';
+}
+
+// Each line of text under a label, indented by four blanks.
+void addBlock(std::string &out, const char *label, const std::string &text)
+{
+    out += label;
+    out += '\n';
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
         }
-        text += e->name != nullptr ? e->name : "";
-        e = e->next;
-    } while (e != nullptr && e != head);
-    return text;
-}
-
-bool describeExpression(const char *name, MsDescription &out)
-{
-    Expression *e = expressionListPtr != nullptr ? expressionListPtr->find(name) : nullptr;
-    if (e == nullptr) {
-        return false;
+        out += "    ";
+        out.append(text, start, end - start);
+        out += '\n';
+        start = end + 1;
     }
-    out.expression = true;
-    out.title = cvMsg(CVMSG_DESC_EXPRESSION_TITLE);
-    out.name = name;
-    out.rows = {{cvMsg(CVMSG_DESC_NAME), name}, {cvMsg(CVMSG_DESC_EQUATION), e->getEquation()}};
-    out.description = e->getDescription();
-    return true;
-}
-
-bool describeMibObject(const char *name, MsDescription &out)
-{
-    MsMibInfo info;
-    if (msGetMibInfo(name, &info) != 0) {
-        return false;
-    }
-    const char *numeric = msGetObjectNumericName(name);
-    std::string oid = numeric != nullptr ? numeric : "";
-    const char *symbolic = msGetObjectNameByNumericName(oid.c_str());
-    out.title = cvMsg(CVMSG_DESC_MIB_VARIABLE_TITLE);
-    out.name = symbolic != nullptr ? symbolic : name;
-    out.rows = {{cvMsg(CVMSG_DESC_NAME), out.name},
-                {cvMsg(CVMSG_DESC_OBJECT_ID), oid},
-                {cvMsg(CVMSG_DESC_TYPE), info.typeText != nullptr ? info.typeText : ""}};
-    if (info.accessText != nullptr && info.type != CVMIB_T_NONE) {
-        out.rows.push_back({cvMsg(CVMSG_DESC_ACCESS), info.accessText});
-    }
-    if (info.units != nullptr) {
-        out.rows.push_back({cvMsg(CVMSG_DESC_UNITS), info.units});
-    }
-    if (info.indexes != nullptr) {
-        out.rows.push_back({cvMsg(CVMSG_DESC_INDEX), joined(info.indexes)});
-    } else if (info.objects != nullptr) {
-        CvMsgId label = info.type == CVMIB_T_NOTIFTYPE ? CVMSG_DESC_OBJECTS : CVMSG_DESC_AUGMENTS;
-        out.rows.push_back({cvMsg(label), joined(info.objects)});
-    }
-    for (const CVmibEnum *e = info.enums; e != nullptr; e = e->next) {
-        char number[16];
-        snprintf(number, sizeof number, " (%d)", e->number);
-        out.enums.push_back(std::string(e->name != nullptr ? e->name : "") + number);
-    }
-    out.description = info.description != nullptr ? info.description : "";
-    return true;
 }
 
 } // namespace
 
-bool msDescribeObject(const char *name, bool expression, MsDescription &out)
+int msDescribe(const char *name, bool expression, MsDescription &out)
 {
     out = MsDescription();
     if (name == nullptr) {
-        return false;
+        return -1;
     }
-    bool found = expression ? describeExpression(name, out) : describeMibObject(name, out);
-    if (!found) {
-        out = MsDescription();
+    if (expression) {
+        Expression *e = expressionListPtr != nullptr ? expressionListPtr->find(name) : nullptr;
+        if (e == nullptr) {
+            return -1;
+        }
+        out.expression = true;
+        out.templateId = MS_DESC_EXPR_TEMPLATE;
+        out.name = e->getName();
+        out.equation = e->getEquation() != nullptr ? e->getEquation() : "";
+        out.description = e->getDescription() != nullptr ? e->getDescription() : "";
+        return 0;
     }
-    return found;
+    MsMibInfo info;
+    if (msGetMibInfo(name, &info) != 0) {
+        return -1;
+    }
+    const char *numeric = msGetObjectNumericName(name);
+    out.objectId = numeric != nullptr ? numeric : "";
+    const char *symbolic = numeric != nullptr ? msGetObjectNameByNumericName(numeric) : nullptr;
+    out.name = symbolic != nullptr ? symbolic : name;
+    out.templateId = msMibInfoTemplate(info);
+    out.type = info.typeText != nullptr ? info.typeText : "";
+    if (info.accessText != nullptr && info.type != 0) {
+        out.access = info.accessText;
+    }
+    out.enums = msMibInfoEnumLines(info);
+    out.description = info.description != nullptr ? info.description : "";
+    out.rows = msMibInfoRows(info);
+    return 0;
 }
 
 std::string msDescriptionText(const MsDescription &d)
 {
-    std::string text;
-    for (const MsDescRow &row : d.rows) {
-        text += row.label + ": " + row.value + "\n";
-    }
-    if (!d.enums.empty()) {
-        text += std::string(cvMsg(CVMSG_DESC_ENUMS)) + ":\n";
-        for (const std::string &e : d.enums) {
-            text += "    " + e + "\n";
+    std::string out;
+    addLine(out, cvMsg(CVMSG_DESC_NAME_LABEL), d.name);
+    if (d.expression) {
+        addLine(out, cvMsg(CVMSG_DESC_EQUATION_LABEL), d.equation);
+    } else {
+        addLine(out, cvMsg(CVMSG_DESC_OBJECT_ID_LABEL), d.objectId);
+        addLine(out, cvMsg(CVMSG_DESC_TYPE_LABEL), d.type);
+        if (!d.access.empty()) {
+            addLine(out, cvMsg(CVMSG_DESC_ACCESS_LABEL), d.access);
+        }
+        for (const auto &row : d.rows) {
+            addLine(out, (row.first + ":").c_str(), row.second);
+        }
+        if (!d.enums.empty()) {
+            std::string lines;
+            for (const std::string &e : d.enums) {
+                lines += e + "\n";
+            }
+            addBlock(out, cvMsg(CVMSG_DESC_ENUMS_LABEL), lines);
         }
     }
     if (!d.description.empty()) {
-        text += "\n" + d.description;
-        if (d.description.back() != '\n') {
-            text += "\n";
-        }
+        addBlock(out, cvMsg(CVMSG_DESC_DESCRIPTION_LABEL), d.description);
     }
-    return text;
+    return out;
 }

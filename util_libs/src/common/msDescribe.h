@@ -1,32 +1,31 @@
-// What a description window shows of a chosen MIB object or expression, as labelled rows and a
-// description text, shared by every view that describes (and by saving a description to a file).
+// What a description window shows of one chosen object of the MIB selector, portable: the facts
+// of a MIB object or of an expression gathered once, for the window and for the saved text.
 #ifndef MSDESCRIBE_H
 #define MSDESCRIBE_H
 
 #include <string>
+#include <utility>
 #include <vector>
-
-struct MsDescRow {
-    std::string label;
-    std::string value;
-};
 
 struct MsDescription {
     bool expression = false;
-    std::string title;              // "Describe MIB Variable" or "Describe Expression"
-    std::string name;               // the full symbolic name, or the expression's name
-    std::vector<MsDescRow> rows;    // Name first; then Object ID, Type, Access, UNITS, INDEX or
-                                    // OBJECTS or AUGMENTS (MIB objects), or Equation
-    std::vector<std::string> enums; // "name (number)", in definition order
-    std::string description;
+    int templateId = 0;            // MS_DESC_..._TEMPLATE (msMibInfoCore.h)
+    std::string name;              // the full symbolic name, or the expression's name
+    std::string objectId;          // numeric, MIB objects only
+    std::string type;              // the type text
+    std::string access;            // empty for a node without access or not an object
+    std::vector<std::string> enums;
+    std::string equation;          // expressions only
+    std::string description;       // LF line ends
+    std::vector<std::pair<std::string, std::string>> rows; // UNITS, INDEX, OBJECTS or AUGMENTS
 };
 
-// Fills out for a name of the MIB (symbolic, numeric or mixed) or, in expression mode, an
-// expression's name; false when there is no such object (out is then empty).
-bool msDescribeObject(const char *name, bool expression, MsDescription &out);
+// Gathers the facts of a chosen object: an expression's name in expression mode, else a MIB
+// object's name in any form the MIB library reads. 0, or -1 when it cannot be described.
+int msDescribe(const char *name, bool expression, MsDescription &out);
 
-// The description as plain text: "Label: value" lines, the enumerations one a line, a blank
-// line and the description.
+// The description as plain text with LF line ends: one "Label: value" line per fact the window
+// shows, the enumerations and the description indented below their labels.
 std::string msDescriptionText(const MsDescription &d);
 
 #endif

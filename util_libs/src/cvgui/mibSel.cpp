@@ -595,7 +595,7 @@ void downTree(Widget, XtPointer, XtPointer)
 void describePressed(Widget, XtPointer, XtPointer)
 {
     if (current()) {
-        msDescribe();
+        msDescribeChosen();
     }
 }
 
@@ -982,17 +982,32 @@ void paneDestroyed(Widget, XtPointer state, XtPointer)
 void fillRows(Widget pane, PaneState *state, const MsDescription &d)
 {
     Widget old = state->rows;
+    // The rows' texts live in this list until the form has copied them.
+    std::vector<std::pair<std::string, std::string>> texts;
+    if (!d.name.empty()) {
+        texts.emplace_back(cvMsg(CVMSG_DESC_NAME), d.name);
+        if (d.expression) {
+            texts.emplace_back(cvMsg(CVMSG_DESC_EQUATION), d.equation);
+        } else {
+            texts.emplace_back(cvMsg(CVMSG_DESC_OBJECT_ID), d.objectId);
+            texts.emplace_back(cvMsg(CVMSG_DESC_TYPE), d.type);
+            if (!d.access.empty()) {
+                texts.emplace_back(cvMsg(CVMSG_DESC_ACCESS), d.access);
+            }
+        }
+        texts.insert(texts.end(), d.rows.begin(), d.rows.end());
+        std::string enums;
+        for (const std::string &e : d.enums) {
+            enums += (enums.empty() ? "" : ", ") + e;
+        }
+        if (!d.enums.empty()) {
+            texts.emplace_back(cvMsg(CVMSG_DESC_ENUMS), enums);
+        }
+    }
     std::vector<label_edit_info> rows;
     auto columns = static_cast<unsigned short>(std::clamp(res.descrColumns, 10, 400));
-    for (const MsDescRow &r : d.rows) {
-        rows.push_back({0, r.label.c_str(), r.value.c_str(), columns, 0});
-    }
-    std::string enums;
-    for (const std::string &e : d.enums) {
-        enums += (enums.empty() ? "" : ", ") + e;
-    }
-    if (!d.enums.empty()) {
-        rows.push_back({0, cvMsg(CVMSG_DESC_ENUMS), enums.c_str(), columns, 0});
+    for (const auto &t : texts) {
+        rows.push_back({0, t.first.c_str(), t.second.c_str(), columns, 0});
     }
     Widget *fields = nullptr;
     label_edit_form form = {static_cast<int>(rows.size()), rows.data(), &fields, nullptr, nullptr};
@@ -1036,7 +1051,8 @@ void closeDescription(Widget, XtPointer clientData, XtPointer)
 
 void describeWindow(const MsDescription &d, const char *name)
 {
-    Widget shell = AddPopupDialog(toplevel, d.title.c_str(), "describeMib");
+    const char *title = cvMsg(d.expression ? CVMSG_DESC_EXPRESSION_TITLE : CVMSG_DESC_MIB_VARIABLE_TITLE);
+    Widget shell = AddPopupDialog(toplevel, title, "describeMib");
     Widget form = AddMotifForm(shell, "describeMibForm");
     Widget buttons = AddButtonBox(form, "describeButtons", CVGUI_BOX_HORIZONTAL);
     AddMPButton(buttons, cvMsg(CVMSG_CLOSE), "close", closeDescription, shell);
@@ -1093,7 +1109,10 @@ extern "C" int msShowDescription(Widget pane, const char *name, int expression)
     if (state == nullptr) {
         return 0;
     }
-    bool found = msDescribeObject(name, expression != 0, state->shown);
+    bool found = name != nullptr && msDescribe(name, expression != 0, state->shown) == 0;
+    if (!found) {
+        state->shown = MsDescription();
+    }
     // A shown pane lays out again from the new rows' own height: out of its parent meanwhile.
     bool managed = XtIsManaged(pane) && XtIsRealized(pane);
     if (managed) {
@@ -1115,14 +1134,14 @@ extern "C" char *msDescriptionOfPane(Widget pane)
     return XtNewString(text.c_str());
 }
 
-extern "C" int msDescribe(void)
+extern "C" int msDescribeChosen(void)
 {
     int opened = 0;
     bool expression = msCoreExpressionMode();
     for (char *name = msGetFirstObjectName(); name != nullptr; name = msGetNextObjectName()) {
         std::string object = name; // the walk's buffer is reused by the lookups below
         MsDescription d;
-        if (!msDescribeObject(object.c_str(), expression, d)) {
+        if (msDescribe(object.c_str(), expression, d) != 0) {
             msCoreMessageFunction()(cvMsg(CVMSG_MS_CANNOT_DESCRIBE), object.c_str());
             break;
         }
