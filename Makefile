@@ -49,6 +49,7 @@ test-asan: asan
 bench: linux windows
 	@scripts/bench.sh
 	@build/linux/bin/bench_mibdb --benchmark_color=false
+	@CVGUI_STANDARD_MIBDB=$(CURDIR)/build/linux/share/cvgui/mib.db scripts/xsession.sh build/linux/bin/bench_mibbrowser
 	@scripts/bench-native.sh
 
 install: linux windows

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# demo.sh: runs the demo tool on $DISPLAY; without a display, on a private Xvfb with mwm, where it
+# demo.sh: runs the MIB browser on $DISPLAY; without a display, on a private Xvfb with mwm, where it
 # writes a screenshot PNG and prints its path. The native MIB browser (demo-native.sh) follows.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -7,7 +7,7 @@ top=$(dirname "$here")
 build=${CVGUI_BUILD:-$top/build}/linux
 locale=$build/share/locale
 export NLSPATH="$locale/%l/LC_MESSAGES/%N:$locale/C/LC_MESSAGES/%N"
-demo=$build/bin/cvdemo
+demo=$build/bin/mibbrowser
 
 if [ "${1:-}" = --shot ]; then
   shot=$2
@@ -20,11 +20,11 @@ if [ "${1:-}" = --shot ]; then
   "$demo" --ready >"$dir/ready" &
   pid=$!
   # The demo says when its window has painted and its event queue is empty.
-  if timeout 20 grep -q -m1 'cvdemo: ready' <"$dir/ready"; then
+  if timeout 20 grep -q -m1 'mibbrowser: ready' <"$dir/ready"; then
     xwd -root -silent | convert xwd:- -trim +repage "$shot"
     status=$?
   else
-    echo "demo: the demo window did not come up" >&2
+    echo "demo: the browser window did not come up" >&2
     status=1
   fi
   exit $status
@@ -34,7 +34,7 @@ if [ -n "${DISPLAY:-}" ]; then
   "$here/demo-native.sh" &  # the native MIB browser beside it, under Wine
   exec "$demo"
 fi
-shot=$build/cvdemo.png
+shot=$build/mibbrowser.png
 "$here/xsession.sh" "$0" --shot "$shot" || exit 1
-echo "Screenshot of the demo: $shot"
+echo "Screenshot of the MIB browser: $shot"
 "$here/demo-native.sh"

@@ -26,7 +26,8 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
                              "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
                              "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB",
-                             "popupDescribeEvent", "popupDescribeEventForKel"}) {
+                             "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribeChosen",
+                             "msResyncMibSelector", "msGetObjectName", "msGetMibInfo"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.
