@@ -25,7 +25,8 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "AddSEdit", "CreateLabelEditForm2", "AddError", "Error", "askToSaveOrClose",
                              "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
                              "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
-                             "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB"}) {
+                             "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB",
+                             "execCmdFromGUI", "execXzbgraph", "sprintVersion", "addMessage"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.

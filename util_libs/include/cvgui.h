@@ -337,8 +337,77 @@ CVGUI_API void addHelpMenuItems(Widget menu, char *helpBase, char *appTitle, int
 CVGUI_API void WlibOnItemHelp(Widget w);
 CVGUI_API void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPointer callData);
 
+/* ---- Tool launching ---------------------------------------------------------------------- */
+
+/* Starts argv[0] (searched on PATH when it has no slash) with the arguments argv (null-terminated)
+ * as a process of its own and goes on at once; finished tools are reaped by the system (the
+ * process ignores SIGCHLD from then on). The busy cursor shows while the process starts. A failed
+ * fork shows a warning with catalogue text 31; a program that cannot be executed is reported on
+ * standard error by the child and in a warning with catalogue text 32. w is not used. */
+CVGUI_API void execCmdFromGUI(Widget w, char **argv);
+/* Starts the MIB grapher: "-c cValue" when cValue is given, "-mib" and the selection list (each
+ * blank-separated name as "name::instance::::::", with "*" behind when target is "*", joined by
+ * ","; a blank and the target follow when it is not "*"), and "-browse" when objectNames or
+ * target is "*". Returns 1, starting nothing, when the list needs more than 8192 bytes; else 0.
+ * The program: $CVXZBGRAPHPATH, else $CV_PATH/bin/xzbgraph, else xzbgraph on PATH, chosen on the
+ * first call and kept for the process. */
+CVGUI_API int execXzbgraph(Widget w, char *objectNames, char *instance, char *target, char *cValue);
+/* Starts the event configuration tool with "-eventId eventId", and "-copyEventId" and "-source"
+ * with their values when given. The program: $CVXZBTRAPPATH, else $CV_PATH/bin/xzbtrap, else
+ * xzbtrap on PATH, kept for the process. */
+CVGUI_API void execXzbtrap(Widget w, char *eventId, char *copyEventId, char *source);
+/* Starts the SNMP configuration tool, $CV_PATH/bin/xzbsnmpconf (else xzbsnmpconf on PATH), found
+ * again on every call; a path of 516 bytes or more is refused with the warning of text 32. */
+CVGUI_API void execXzbsnmpconf(Widget w);
+
+/* ---- Version report ---------------------------------------------------------------------- */
+
+#define CVGUI_VERSION_MAX 4096 /* bytes sprintVersion writes at most, the terminating byte included */
+/* Writes the tool's version report into buf: "title (program, extra)" (a leading "@(#)" and
+ * blanks removed from each, ", extra" only when given), the product's release and version, the
+ * machine ("Running on" host, its configured name when that differs, the system from uname, the
+ * processor count when not 1), its memory, and, unless program is "cvw", the map session
+ * (catalogue text 65, or 66 when not connected) and the server (67). Returns the characters
+ * written. buf must hold CVGUI_VERSION_MAX bytes: a longer report is cut at a character
+ * boundary. The second argument is not used. */
+CVGUI_API int sprintVersion(char *buf, const void *unused, const char *title, const char *program,
+                            const char *extra);
+
+/* ---- Message log ------------------------------------------------------------------------- */
+
+/* Appends a printf-style message to an XmList, one item per line, and scrolls to the end. With
+ * timeStamp non-zero the first line starts with the time (catalogue text 29; text 28, with the
+ * date, from 12 hours after the first stamped message on). Continuation lines are indented under
+ * the message text (by the stamp's width, or 2 blanks); lines longer than 512 bytes are cut to
+ * 509 and "..."; a list of more than 500 items loses its oldest first. A formatted text over
+ * 50688 bytes becomes "ERROR: addMessage() length too large". Without a list the text is shown
+ * with Error. Always returns 0. */
+CVGUI_API int addMessage(Widget list, char timeStamp, const char *format, ...) CVGUI_PRINTF(3, 4);
+
 #ifdef __cplusplus
 }
+
+/* ---- Map session (C++ names) ------------------------------------------------------------- */
+
+struct CVwObjectIdList;
+struct CVwMapInfo;
+
+/* Joins the map session (cvw.h) as appName ($CVwAppName when set; "mibappl" when neither
+ * names one) with sessionArg, and sets *connected (when given) to 1, or to 0 when no session runs.
+ * Any other failure ends the tool through tellUserThenExit on w's shell with catalogue texts 50
+ * and 51 and the session's error text. Then registers for the end of the session (endSessionProc,
+ * or one that calls exitProc with 0 for a normal end and 1 otherwise) and for every map action
+ * (actionProc, or one that raises w's shell when it is on the screen); a registration that fails
+ * ends the tool with text 52 or 53. */
+CVGUI_API void initCvw(void (*exitProc)(int), Widget w, const char *progName, const char *appName,
+                       const char *sessionArg, void (*endSessionProc)(void *, unsigned long, int),
+                       void (*actionProc)(void *, char *, char *, CVwObjectIdList *, int, char **, CVwMapInfo *,
+                                          unsigned long),
+                       char *connected);
+/* The map object's host name, else its valid "IP Address" field, else its valid "IPX Address"
+ * field, else its selection name (null when the map has none). The text belongs to the map
+ * session library. */
+CVGUI_API const char *cvwObjectIdToNameOrAddr(unsigned long objectId);
 #endif
 
 #endif /* CVGUI_H */
