@@ -121,6 +121,40 @@ CVGUI_API int CVmenuEntryCommandId(Widget entry);
 /* The live entry that holds a command identifier (3024..3123), or NULL. */
 CVGUI_API Widget CVmenuEntryForCommandId(int commandId);
 
+/* ---- Button panels ----------------------------------------------------------------------- */
+
+/* A managed form holding one managed push button (AddPButton) per record, in order, laid out
+ * along a row (AddButtonPanel...) or a column (AddVButtonPanel...). Resources staged before the
+ * call apply to the form. Each button's handle goes, in input order, into an XtMalloc'ed array
+ * stored through handles (the caller frees it with XtFree); with handles NULL it is freed.
+ * A record flagged isDefault becomes XmNdefaultButton of the form and, when the parent is a
+ * bulletin board or a direct subclass of one (form, message box, selection box), of the parent
+ * too; the last flagged record wins. A count of 0 gives an empty form.
+ *
+ * AddButtonPanel ("buttonPanel") and AddVButtonPanel ("vButtonPanel"): XmNfractionBase
+ * 3 x count + 1; button i takes positions 3i+1 to 3i+3 along the panel and 1 to 3 x count
+ * across it, so the buttons are equal with a gap before each. */
+CVGUI_API Widget AddButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                Widget **handles);
+CVGUI_API Widget AddVButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                 Widget **handles);
+/* Like the panels above with a unit u: XmNfractionBase u x count + 1, button i from i x u + 1 to
+ * (i + 1) x u along the panel and attached to the form across it. Each of the two builders keeps
+ * its own unit (initially 3): a unit above 0 replaces it for this and later calls, 0 (or less)
+ * uses the kept one. With labelProc, each record's label is replaced in the caller's array by
+ * labelProc(labelArg, key, label) before the buttons are made. Default names as above. */
+CVGUI_API Widget AddButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+CVGUI_API Widget AddVButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+/* Buttons of their natural size chained one after another, spacing pixels apart, the first at
+ * the form's leading edge, each attached to the form across the panel; no fraction base. Labels
+ * are rewritten through labelProc as for the A panels. */
+CVGUI_API Widget AddButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+CVGUI_API Widget AddVButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+
 /* ---- Menus ------------------------------------------------------------------------------- */
 
 CVGUI_API Widget AddMenuBar(Widget parent, const char *name);
