@@ -121,6 +121,40 @@ CVGUI_API int CVmenuEntryCommandId(Widget entry);
 /* The live entry that holds a command identifier (3024..3123), or NULL. */
 CVGUI_API Widget CVmenuEntryForCommandId(int commandId);
 
+/* ---- Button panels ----------------------------------------------------------------------- */
+
+/* A managed form holding one managed push button (AddPButton) per record, in order, laid out
+ * along a row (AddButtonPanel...) or a column (AddVButtonPanel...). Resources staged before the
+ * call apply to the form. Each button's handle goes, in input order, into an XtMalloc'ed array
+ * stored through handles (the caller frees it with XtFree); with handles NULL it is freed.
+ * A record flagged isDefault becomes XmNdefaultButton of the form and, when the parent is a
+ * bulletin board or a direct subclass of one (form, message box, selection box), of the parent
+ * too; the last flagged record wins. A count of 0 gives an empty form.
+ *
+ * AddButtonPanel ("buttonPanel") and AddVButtonPanel ("vButtonPanel"): XmNfractionBase
+ * 3 x count + 1; button i takes positions 3i+1 to 3i+3 along the panel and 1 to 3 x count
+ * across it, so the buttons are equal with a gap before each. */
+CVGUI_API Widget AddButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                Widget **handles);
+CVGUI_API Widget AddVButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                 Widget **handles);
+/* Like the panels above with a unit u: XmNfractionBase u x count + 1, button i from i x u + 1 to
+ * (i + 1) x u along the panel and attached to the form across it. Each of the two builders keeps
+ * its own unit (initially 3): a unit above 0 replaces it for this and later calls, 0 (or less)
+ * uses the kept one. With labelProc, each record's label is replaced in the caller's array by
+ * labelProc(labelArg, key, label) before the buttons are made. Default names as above. */
+CVGUI_API Widget AddButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+CVGUI_API Widget AddVButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+/* Buttons of their natural size chained one after another, spacing pixels apart, the first at
+ * the form's leading edge, each attached to the form across the panel; no fraction base. Labels
+ * are rewritten through labelProc as for the A panels. */
+CVGUI_API Widget AddButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+CVGUI_API Widget AddVButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+
 /* ---- Menus ------------------------------------------------------------------------------- */
 
 CVGUI_API Widget AddMenuBar(Widget parent, const char *name);
@@ -210,6 +244,73 @@ typedef struct {
 CVGUI_API Widget CreateLabelEditForm(Widget parent, label_edit_form *form);
 CVGUI_API Widget CreateLabelEditForm2(Widget parent, label_edit_form *form, Dimension labelGap,
                                       Dimension rowSpacing);
+
+/* ---- Lists ------------------------------------------------------------------------------- */
+
+/* Positions are Motif's: 1 is the first item, 0 the last (for insertion: append). */
+
+/* An XmList "cmd", unmanaged, with the items (copied by Motif) when items is non-NULL and
+ * count above 0. AddSList makes it inside a scrolled window (scroll bars as needed) and returns
+ * the list, not the scrolled window. */
+CVGUI_API Widget AddList(Widget parent, const char *name, XmString *items, int count);
+CVGUI_API Widget AddSList(Widget parent, const char *name, XmString *items, int count);
+/* Stages the library's list look for the next builder: sensitive, XmRESIZE_IF_POSSIBLE, the
+ * selection policy, visibleCount rows (when above 0), scroll bars as needed. Creates nothing. */
+CVGUI_API void setupList(int visibleCount, unsigned char selectionPolicy);
+/* Scrolls to the top, deselects and deletes every item; a NULL list is left alone. */
+CVGUI_API void clearList(Widget list);
+/* The item count; through items (when non-NULL) the list's own item table, not to be freed. */
+CVGUI_API int getListItems(Widget list, XmString **items);
+/* The selected count; through items (when non-NULL) the list's own table of selected items. */
+CVGUI_API int getSelected(Widget list, XmString **items);
+/* The position of the first item equal to item (XmStringCompare), 0 when there is none. */
+CVGUI_API int getListItemPosition(Widget list, XmString item);
+/* Scrolls so that position shows in the middle row: near the top the list shows its top, near
+ * the end (and for 0) its end. */
+CVGUI_API void CVxmListSetCenterPos(Widget list, int position);
+/* CVxmListSetCenterPos, then selects position (calling the selection callbacks when notify). */
+CVGUI_API void makeCenterOfScreen(Widget list, int position, Boolean notify);
+/* XmListReplaceItems, keeping the selection by position: the items at the positions selected
+ * before are selected after, whatever their new text. */
+CVGUI_API void replaceItems(Widget list, XmString *oldItems, int count, XmString *newItems);
+
+/* Compares an existing item's text with a new one like strcmp. */
+typedef int (*CVxmListCompareProc)(const char *existing, const char *text, XtPointer clientData);
+/* Inserts an item unselected where compare keeps the list sorted (binary search). Give exactly
+ * one of item and text; the other form is made and freed here. An item equal to an existing one
+ * goes in front of it. Returns the position used (count + 1 when appended), -1 when both or
+ * neither of item and text were given (the list is unchanged). */
+CVGUI_API int CVxmListAddItemSorted(Widget list, XmString item, char *text, CVxmListCompareProc compare,
+                                    XtPointer clientData);
+/* The same with a two-argument comparison such as strcmp. */
+CVGUI_API int addItemSorted(Widget list, XmString item, char *text, int (*compare)(const char *, const char *));
+
+/* A labelled scrolled text (AddLSText, the form "labeledScrolledText") showing value, editable
+ * with the edit look and managed; rows, columns and maxLength apply when above 0. Returns the
+ * text. */
+CVGUI_API Widget addLSEdit(Widget parent, char *value, const char *label, int columns, int maxLength, int rows);
+
+/* A managed form "syncTitleForm" holding a label "syncTitleLabel" showing title above a frame
+ * "syncTitleFrame" around a managed scrolled list "syncTitleList" (setupList look, visibleCount
+ * rows, selectionPolicy); both in fontList. The title moves sideways with the list's horizontal
+ * scroll bar, so column headings stay over their columns, and returns to the left when the
+ * scroll bar goes away. With titleWidth above 0 the form is as wide as that many letters "X"
+ * (at most 1023). The list and the label go to listOut and titleOut when given. */
+CVGUI_API Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int titleWidth, int visibleCount,
+                                              unsigned char selectionPolicy, Widget *titleOut, Widget *listOut,
+                                              XmFontList fontList, XmStringCharSet charset);
+
+/* ---- Compound-string tables -------------------------------------------------------------- */
+
+/* An XtMalloc'ed table of count NULL entries; NULL for a count below 1. */
+CVGUI_API XmString *CVxmStringTableCreate(int count);
+/* A new table of copies; NULL (nothing left allocated) when an entry is NULL or count below 1. */
+CVGUI_API XmString *CVxmStringTableCopy(int count, XmString *table);
+/* Frees every non-NULL entry and the table; a NULL table is left alone. */
+CVGUI_API void CVxmStringTableFree(int count, XmString *table);
+/* The text of a compound string, one newline between segments; XtMalloc'ed (free with XtFree),
+ * NULL for a string without segments. */
+CVGUI_API char *CVxmgetCharStringFromXmString(XmString string);
 
 /* ---- Message boxes and dialog shells ----------------------------------------------------- */
 
