@@ -55,9 +55,29 @@ void reportError(Widget, XtPointer, XtPointer)
     Error("Could not open the map \"%s\":\n%s", "Default", "The map database is locked by another session.");
 }
 
+// Help > About: the version report every tool of the suite shows.
 void about(Widget, XtPointer, XtPointer)
 {
-    Inform("cvgui demo\nThe shared dialogs, menus and fields of the Corvane tools.");
+    static char report[CVGUI_VERSION_MAX];
+    sprintVersion(report, nullptr, "@(#) cvgui demo", "cvdemo", "the shared dialogs of the Corvane tools");
+    Inform("%s", report);
+}
+
+// The Tools menu starts the suite's other tools; one that is not installed is reported.
+void graphInterfaces(Widget w, XtPointer, XtPointer)
+{
+    execXzbgraph(w, const_cast<char *>("ifInOctets ifOutOctets"), const_cast<char *>("1"), const_cast<char *>("*"),
+                 nullptr);
+}
+
+void configureEvents(Widget w, XtPointer, XtPointer)
+{
+    execXzbtrap(w, const_cast<char *>(".1.3.6.1.6.3.1.1.5.3"), nullptr, nullptr);
+}
+
+void configureSnmp(Widget w, XtPointer, XtPointer)
+{
+    execXzbsnmpconf(w);
 }
 
 void pollDone(XtPointer, XtIntervalId *)
@@ -163,6 +183,10 @@ int main(int argc, char **argv)
     AddMenuItem(file, "Quit", nullptr, False, askBeforeQuit, nullptr);
     Widget view = AddMenuPane(bar, nullptr, "View", "viewPane", 0, 0);
     AddMenuItem(view, "Show Toolbar", nullptr, True, say, const_cast<char *>("Toolbar toggled"));
+    Widget tools = AddMenuPane(bar, nullptr, "Tools", "toolsPane", 0, 0);
+    AddMenuItem(tools, "Graph Interfaces", nullptr, False, graphInterfaces, nullptr);
+    AddMenuItem(tools, "Configure Events", nullptr, False, configureEvents, nullptr);
+    AddMenuItem(tools, "SNMP Configuration", nullptr, False, configureSnmp, nullptr);
     Widget help = AddMenuPane(bar, nullptr, "Help", "helpPane", 0, 0);
     addHelpMenuItems(help, const_cast<char *>("cvdemo"), const_cast<char *>("cvgui demo"), 16,
                      const_cast<char *>("The demo shows the library's builders and dialogs."), about);

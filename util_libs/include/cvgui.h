@@ -10,6 +10,7 @@
 #define CVGUI_H
 
 #include <Xm/Xm.h>
+#include <stdio.h>
 
 #if defined(__GNUC__)
 #define CVGUI_API __attribute__((visibility("default")))
@@ -438,6 +439,108 @@ CVGUI_API void addHelpMenuItems(Widget menu, char *helpBase, char *appTitle, int
 CVGUI_API void WlibOnItemHelp(Widget w);
 CVGUI_API void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPointer callData);
 
+/* ---- Ready-made dialogs and reorder panel ------------------------------------------------ */
+
+/* The two text dialogs: a dialog shell holding a paned window of an edit field, a list (the
+ * one-line dialog only) and a row of buttons. */
+typedef struct {
+    Widget pane;              /* out: the paned window */
+    const char *shellName;    /* the dialog shell's name */
+    const char *title;        /* its window title */
+    const char *editLabel;
+    const char *editValue;
+    Widget text;              /* out: the edit field */
+    const char *listLabel;    /* CreateTextEditDialog only */
+    Widget list;              /* out: CreateTextEditDialog only */
+    int buttonCount;
+    ButtonInfo *buttons;      /* isDefault of the first flagged button is cleared (see below) */
+    Widget *buttonHandles;    /* out: XtMalloc'ed, one per button; the caller frees it */
+    int closeIndex;           /* button whose callback answers the window manager's close, or -1 */
+    ButtonLabelProc labelProc; /* applied to the button labels when given */
+    XtPointer labelArg;
+} textEditDialogInfo;
+
+/* A modeless, resizable dialog: a one-line field (80 columns) under editLabel, a 5-row list under
+ * listLabel, and a row of buttons (AddButtonPanel). The first button flagged isDefault becomes the
+ * field's action (Enter runs its callback) and loses its flag in the caller's array, so the row
+ * has no default button; a second flagged button is the row's default and the field's action
+ * too. Neither dialog is shown: manage the pane. Returns the pane. */
+CVGUI_API Widget CreateTextEditDialog(Widget parent, textEditDialogInfo *info);
+/* The same with a multi-line scrolled field (addLSEdit: columns, maximum length and rows when
+ * above 0) and no list. */
+CVGUI_API Widget CreateScrolledTextDialog(Widget parent, textEditDialogInfo *info, int columns, int maxLength,
+                                          int rows);
+
+/* A list dialog: a list (extended selection, visibleCount rows, the constant-width font) with an
+ * optional column of side buttons at its right and a row of bottom buttons below. */
+typedef struct {
+    Widget pane;              /* out: the outer paned window (parent itself without a shell) */
+    const char *shellName;
+    const char *title;
+    const char *listTitle;    /* label "lt": made (unmanaged) to give the list its width */
+    int visibleCount;
+    Widget list;              /* out: "listDList" */
+    int sideCount;
+    ButtonInfo *sideButtons;
+    Widget *sideHandles;      /* out: XtMalloc'ed when sideCount > 0; the caller frees it */
+    int bottomCount;
+    ButtonInfo *bottomButtons;
+    Widget *bottomHandles;    /* out: XtMalloc'ed when bottomCount > 0 */
+    int closeIndex;           /* bottom button answering the window manager's close, or -1 */
+    ButtonLabelProc labelProc;
+    XtPointer labelArg;
+} listDialogInfo;
+
+/* Builds the list dialog in a new dialog shell (makeShell) or in parent, a paned window;
+ * fontWidget gives the constant-width font (getCWFont). With bottom buttons the list takes the
+ * keyboard focus. Not shown; returns the pane. */
+CVGUI_API Widget CreateListDialog(Widget fontWidget, Boolean makeShell, Widget parent, listDialogInfo *info);
+
+typedef struct {
+    Widget dialog;            /* out */
+    const char *name;
+    const char *title;
+    const char *message;
+    XtCallbackProc okCallback;
+    XtPointer okData;
+    XtCallbackProc cancelCallback;
+    XtPointer cancelData;
+    XtCallbackProc helpCallback; /* NULL: no Help button */
+    XtPointer helpData;
+} confirmDialogInfo;
+
+/* Shows a question (OK, Cancel, Help when given) with Cancel the default; the window manager
+ * offers only move and close, and close answers Cancel. The buttons do not hide the dialog: the
+ * callbacks do what is needed. Returns the dialog, managed. */
+CVGUI_API Widget CreateConfirmDialog(Widget parent, confirmDialogInfo *info);
+
+/* What a reorder panel keeps as its XmNuserData. */
+#define CVXM_REORDER_MAGIC 0xDEADBEEFu
+typedef struct {
+    unsigned int magic;       /* CVXM_REORDER_MAGIC */
+    Widget list;
+    Widget up;
+    Widget down;
+    XtCallbackProc callback;  /* (list, clientData, int[2] {from, to}) after every move, or NULL */
+    XtPointer clientData;
+} reorderInfo;
+
+/* A frame "reorderFrame" (staged resources apply to it) holding a paned window (name) with a
+ * label "reorderLabel" and two arrows "reorderUp" and "reorderDown". The arrows move the selected
+ * block of list, which must be contiguous, one place up or down: the item next to the block moves
+ * to its other side, the selection stays on the block and is scrolled to the middle, and callback
+ * gets the position the item was taken from and the one it was put at (0: the end). Until
+ * CVxmSetReorderSensitive is called the arrows are off. A disabled arrow is drawn in its
+ * parent's background. Returns the paned window. */
+CVGUI_API Widget CVxmCreateReorderWidget(Widget parent, const char *name, const char *label, Widget list,
+                                         XtCallbackProc callback, XtPointer clientData);
+/* The panel's record, or NULL for a widget that is not a reorder panel. */
+CVGUI_API reorderInfo *CVxmGetReorderInfo(Widget panel);
+/* Sets the arrows for a selection of count items (count < 0: the list's selection): up unless
+ * the block starts at the top, down unless it ends at the bottom; both off when nothing, every
+ * item or a selection with a gap is selected. Call it from the list's selection callbacks. */
+CVGUI_API void CVxmSetReorderSensitive(Widget panel, int count, XmString *items);
+
 /* ---- Tool launching ---------------------------------------------------------------------- */
 
 /* Starts argv[0] (searched on PATH when it has no slash) with the arguments argv (null-terminated)
@@ -487,6 +590,33 @@ CVGUI_API int addMessage(Widget list, char timeStamp, const char *format, ...) C
 
 #ifdef __cplusplus
 }
+
+/* ---- Save-to-file dialog (C++ names) ---------------------------------------------------- */
+
+/* The tool's writer: called with the open file, the name the user chose and save_CB's client data. */
+typedef void (*CVsaveProc)(FILE *file, const char *fileName, void *userData);
+
+/* Makes the process's one save dialog (a text edit dialog: "File Name" field holding
+ * defaultFileName, "Messages" list, buttons Save, Close and, with helpText, Help), hidden.
+ * Save (and Enter in the field) writes the named file: a name that exists is refused once
+ * (catalogue text 57) and written by a second Save for the same name (58). The tool's procedure
+ * writes with the busy cursor up; a regular file is written beside itself and renamed over the
+ * old one, so a failed write keeps the old contents. Problems go to the message list: 59 (cannot
+ * open), 60 (no procedure; the file is still made), 311 (cannot write). Close and the window
+ * manager's close hide the dialog. helpText is the help volume topic of Help and the quick help
+ * of the dialog. Called again, it changes the settings as setSaveDefaults. */
+CVGUI_API void createSaveDialog(Widget parent, const char *shellName, const char *title, const char *defaultFileName,
+                                const char *helpText, CVsaveProc saveProc);
+/* A callback that shows the save dialog with an empty message list; its client data goes to the
+ * save procedure. */
+CVGUI_API void save_CB(Widget w, XtPointer userData, XtPointer callData);
+/* Changes what is given (non-NULL): the field's file name, the window title, the help text, the
+ * save procedure. */
+CVGUI_API void setSaveDefaults(const char *fileName, const char *title, const char *helpText, CVsaveProc saveProc);
+/* Adds a printf-style message to the save dialog's message list (addMessage, no time stamp). */
+CVGUI_API void saveMsg(const char *format, ...) CVGUI_PRINTF(1, 2);
+/* The save dialog's message list. */
+CVGUI_API Widget getSaveMsgW(void);
 
 /* ---- Map session (C++ names) ------------------------------------------------------------- */
 

@@ -18,13 +18,20 @@ extern "C" int addMessage(Widget list, char timeStamp, const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    size_t stamp = kelMsgLogCompose(composed, timeStamp, time(nullptr), &firstStamp, format, args);
+    cvguiAddMessageV(list, timeStamp, format, args);
     va_end(args);
+    // Callers count on 0 whatever happens.
+    return 0;
+}
 
-    // Callers count on 0 whatever happens; a message with nowhere to go is still shown.
+void cvguiAddMessageV(Widget list, char timeStamp, const char *format, va_list args)
+{
+    size_t stamp = kelMsgLogCompose(composed, timeStamp, time(nullptr), &firstStamp, format, args);
+
+    // A message with nowhere to go is still shown.
     if (list == nullptr || !XmIsList(list)) {
         Error("%s", composed);
-        return 0;
+        return;
     }
     int count = 0;
     XtVaGetValues(list, XmNitemCount, &count, nullptr);
@@ -38,11 +45,10 @@ extern "C" int addMessage(Widget list, char timeStamp, const char *format, ...)
         XmString item = XmStringCreateLocalized(const_cast<char *>(line.c_str()));
         if (item == nullptr) {
             Error("%s", lines.rest());
-            return 0;
+            return;
         }
         XmListAddItemUnselected(list, item, 0);
         XmListSetBottomPos(list, 0);
         XmStringFree(item);
     }
-    return 0;
 }

@@ -5,6 +5,8 @@
 #include "cvgui.h"
 #include "cvMsgIds.h"
 
+#include <cstdarg>
+
 /* Appends one resource to the staged argument list (the XtSetArg idiom). A full list is an
  * internal error reported with the builder's name and source line, never an overrun. */
 #define CVGUI_STAGE(name, value) cvguiStage(__func__, __FILE__, __LINE__, (name), (XtArgVal)(value))
@@ -26,5 +28,8 @@ void cvguiTextFileCB(Widget w, XtPointer target, XtPointer callData);
 // Tells the user that context help failed: an error or warning dialog on the top-level shell
 // above w, or standard error when there is none.
 void cvguiReportHelpTrouble(Widget w, bool error, const char *text);
+
+// addMessage with its arguments in a va_list, for the save dialog's saveMsg.
+void cvguiAddMessageV(Widget list, char timeStamp, const char *format, va_list args);
 
 #endif
