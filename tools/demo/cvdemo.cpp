@@ -106,12 +106,24 @@ void step(Widget, XtPointer delta, XtPointer)
     setStatus("Poll interval: " + std::to_string(counter) + " s");
 }
 
+std::string view = "map";
+
 void toggled(Widget w, XtPointer, XtPointer call)
 {
     auto *cb = static_cast<XmToggleButtonCallbackStruct *>(call);
     if (cb->set) {
+        view = XtName(w);
         setStatus(std::string("Showing ") + XtName(w));
     }
+}
+
+// File > Save Settings: the save dialog asks for the name and hands the open file here.
+void saveSettings(FILE *file, const char *name, void *)
+{
+    fprintf(file, "# cvgui demo settings\npoll-interval %d\nview %s\n", counter, view.c_str());
+    saveMsg("Saved the poll interval (%d s) and the view (%s) to %s.", counter, view.c_str(), name);
+    changed = false;
+    setStatus(std::string("Settings saved to ") + name);
 }
 
 void announceReady(XtPointer, XtIntervalId *)
@@ -162,6 +174,12 @@ int main(int argc, char **argv)
         const_cast<char *>("CVdemo*bold.fontName: DejaVu Sans"),
         const_cast<char *>("CVdemo*bold.fontStyle: Bold"),
         const_cast<char *>("CVdemo*bold.fontSize: 10"),
+        // Text fields measure their columns in the font's widest letter: a fixed-width font keeps
+        // an 80-column field 80 letters wide.
+        const_cast<char *>("CVdemo*XmText.renderTable: mono"),
+        const_cast<char *>("CVdemo*mono.fontType: FONT_IS_XFT"),
+        const_cast<char *>("CVdemo*mono.fontName: DejaVu Sans Mono"),
+        const_cast<char *>("CVdemo*mono.fontSize: 9"),
         nullptr,
     };
     toplevel = XtAppInitialize(&app, "CVdemo", nullptr, 0, &argc, argv, fallback, nullptr, 0);
@@ -170,6 +188,8 @@ int main(int argc, char **argv)
     registerCloseCB(toplevel, askBeforeQuit, nullptr);
     registerCloseDoNothing(toplevel);
 
+    createSaveDialog(toplevel, "saveSettings", "Save Settings", "cvdemo.conf", "zbr:cvdemo.save", saveSettings);
+
     Widget form = AddMotifForm(toplevel, "main");
 
     Widget bar = AddMenuBar(form, nullptr);
@@ -177,7 +197,7 @@ int main(int argc, char **argv)
                   XmATTACH_FORM, nullptr);
     Widget file = AddMenuPane(bar, nullptr, "File", "filePane", 0, 0);
     AddMenuItem(file, "Open Map...", nullptr, False, reportError, nullptr);
-    AddMenuItem(file, "Save Events", nullptr, False, say, const_cast<char *>("Save Events chosen"));
+    AddMenuItem(file, "Save Settings...", nullptr, False, save_CB, nullptr);
     AddMenuItem(file, "Poll Now", nullptr, False, pollNow, nullptr);
     AddSeparator(file, nullptr);
     AddMenuItem(file, "Quit", nullptr, False, askBeforeQuit, nullptr);
