@@ -132,6 +132,9 @@ char *trapPath;
 
 extern "C" void execCmdFromGUI(Widget, char **argv)
 {
+    if (argv == nullptr || argv[0] == nullptr) {
+        return; // no program named
+    }
     Boolean wasBusy = cursorIsBusy();
     if (!wasBusy) {
         setCursorForWaiting(True);
