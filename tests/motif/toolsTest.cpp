@@ -484,7 +484,7 @@ TEST(VersionReport, DescribesThisMachineAndTheSession)
     std::string map = writeMap(labMap);
     ASSERT_EQ(_CVwInitSession(CVW_VERSION, "grapher", map.c_str()), 0);
     setenv("CV_SERVER", "nms1.lab.example", 1);
-    char buf[CVGUI_VERSION_MAX];
+    char buf[CVGUI_VERSION_REPORT_MAX];
     int n = sprintVersion(buf, nullptr, "@(#) MIB Grapher", "xzbgraph", "");
     std::string report = buf;
     EXPECT_EQ(n, static_cast<int>(report.size()));
@@ -511,10 +511,10 @@ TEST(VersionReport, DescribesThisMachineAndTheSession)
 
 TEST(VersionReport, NeverWritesPastItsLimit)
 {
-    std::vector<char> buf(CVGUI_VERSION_MAX + 64, '#');
-    std::string title(3 * CVGUI_VERSION_MAX, 'T');
+    std::vector<char> buf(CVGUI_VERSION_REPORT_MAX + 64, '#');
+    std::string title(3 * CVGUI_VERSION_REPORT_MAX, 'T');
     int n = sprintVersion(buf.data(), nullptr, title.c_str(), "xzbgraph", nullptr);
-    EXPECT_EQ(n, CVGUI_VERSION_MAX - 1);
+    EXPECT_EQ(n, CVGUI_VERSION_REPORT_MAX - 1);
     EXPECT_EQ(strlen(buf.data()), static_cast<size_t>(n));
-    EXPECT_EQ(std::string(buf.begin() + CVGUI_VERSION_MAX, buf.end()), std::string(64, '#'));
+    EXPECT_EQ(std::string(buf.begin() + CVGUI_VERSION_REPORT_MAX, buf.end()), std::string(64, '#'));
 }

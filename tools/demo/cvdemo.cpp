@@ -58,7 +58,7 @@ void reportError(Widget, XtPointer, XtPointer)
 // Help > About: the version report every tool of the suite shows.
 void about(Widget, XtPointer, XtPointer)
 {
-    static char report[CVGUI_VERSION_MAX];
+    static char report[CVGUI_VERSION_REPORT_MAX];
     sprintVersion(report, nullptr, "@(#) cvgui demo", "cvdemo", "the shared dialogs of the Corvane tools");
     Inform("%s", report);
 }
@@ -162,8 +162,8 @@ int main(int argc, char **argv)
         }
     }
     _CVsetupGUIExecutable(argc, argv);
-    // The look of the tool's app-defaults file; a user's resources still override it. Xft fonts
-    // draw the texts of any locale, the German catalogue's too.
+    // The tool's app-defaults file (tools/app-defaults/CVdemo), for when Xt does not find it; a
+    // user's resources still override it. Xft fonts draw the texts of any locale.
     static String fallback[] = {
         const_cast<char *>("CVdemo*renderTable: rt"),
         const_cast<char *>("CVdemo*rt.fontType: FONT_IS_XFT"),

@@ -78,7 +78,7 @@ extern "C" int sprintVersion(char *buf, const void *, const char *title, const c
     facts.sessionId = CVwSessionId();
     facts.serverName = CVServerName();
 
-    int written = cvVersionCopy(cvVersionReport(title, program, extra, facts), buf, CVGUI_VERSION_MAX);
+    int written = cvVersionCopy(cvVersionReport(title, program, extra, facts), buf, CVGUI_VERSION_REPORT_MAX);
     free(owner);
     free(organization);
     return written;
