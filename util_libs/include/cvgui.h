@@ -1154,7 +1154,9 @@ CVGUI_API void saveMsg(const char *format, ...) CVGUI_PRINTF(1, 2);
 CVGUI_API Widget getSaveMsgW(void);
 /** @} */
 
-/** @addtogroup cvgui_tools @{ */
+/** @addtogroup cvgui_tools
+ * @{
+ */
 
 struct CVwObjectIdList;
 struct CVwMapInfo;
