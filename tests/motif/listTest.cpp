@@ -322,7 +322,7 @@ TEST(SyncedTitle, TitleFollowsTheHorizontalScrollBar)
     XFontStruct *fixed = XLoadQueryFont(app().display, "fixed");
     EXPECT_EQ(value<Dimension>(synced, XmNwidth), 20 * fixed->max_bounds.width);
 
-    for (const std::string &row : {"router1   up    10.0.0.1    cisco 2600 in the basement rack",
+    for (const char *row : {"router1   up    10.0.0.1    cisco 2600 in the basement rack",
                                    "hub       down  10.0.0.2    a long description that needs scrolling"}) {
         XmString s = make(row);
         XmListAddItem(list, s, 0);

@@ -327,6 +327,21 @@ CVGUI_API Widget AddMenuItem(Widget pane, const char *label, const char *name, B
                              XtCallbackProc callback, XtPointer clientData);
 /** @} */
 
+/* An option menu (unmanaged) "<name>_o" showing label (AddOptionMenu: "" when NULL; the cascade
+ * form sets none when NULL) whose pull-down pane "<name>" (default "optPane") holds one push
+ * button entry per record, in order; an entry's widget name is the record's name. The first
+ * record flagged isDefault is the initial choice. Resources staged before the call apply to
+ * the option menu, not to the pane or the entries. The entries' handles go, in input order, into
+ * an XtMalloc'ed array stored through handles (NULL for 0 records; the caller frees it with
+ * XtFree), or are freed. Destroying the option menu destroys its pane.
+ * AddOptionMenuCascade splits a long menu: with more than itemsPerPane + 4 records, each pane of
+ * itemsPerPane entries ends in a cascade entry showing moreLabel (NULL: the catalogue's
+ * "More...") that opens the next pane; a single left-over record joins the last pane. */
+CVGUI_API Widget AddOptionMenu(Widget parent, const char *label, const char *name, ButtonPanelItem *items, int count,
+                               int unused, Widget **handles);
+CVGUI_API Widget AddOptionMenuCascade(Widget parent, const char *label, const char *name, ButtonPanelItem *items,
+                                      int count, int itemsPerPane, const char *moreLabel, Widget **handles);
+
 /**
  * @defgroup cvgui_shells Shell preparation, close protocol and widget help
  * What every shell made by a builder goes through (the Editres protocol handler and the
@@ -557,6 +572,11 @@ CVGUI_API Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int ti
                                               unsigned char selectionPolicy, Widget *titleOut, Widget *listOut,
                                               XmFontList fontList, XmStringCharSet charset);
 
+/* AddMSyncTitleAndListWithFont in the constant-width font list (see the fonts below) of
+ * fontWidget, the application shell. */
+CVGUI_API Widget AddMSyncTitleAndList(Widget fontWidget, Widget parent, char *title, int titleWidth, int visibleCount,
+                                      unsigned char selectionPolicy, Widget *titleOut, Widget *listOut);
+
 /* ---- Compound-string tables -------------------------------------------------------------- */
 
 /* An XtMalloc'ed table of count NULL entries; NULL for a count below 1. */
@@ -764,6 +784,36 @@ CVGUI_API void setSensitive(Widget w, Boolean sensitive);
 /** Maps and raises a realized widget's window. */
 CVGUI_API void mapRaiseWindow(Widget w);
 /** @} */
+
+/* ---- Constant-width fonts ---------------------------------------------------------------- */
+
+/* Tables and lists of the tools use one constant-width font, found once per process: the first
+ * of the widget's own "<name>.cwFont" resource and the text widgets' "XmText*fontList" that names
+ * a constant-width font (XLFD SPACING m or c, or an alias without dashes), else the application
+ * resource "cwFont" (class "CWFont", default
+ * "-misc-fixed-medium-r-semicondensed--13-120-75-75-c-60-*-*"); with the application resource
+ * "complainOnMissingCharsets" True, charsets of the locale that the font lacks are reported.
+ * A name with other than 14 dashes is reported (catalogue text 2) and passed over; a "cwFont"
+ * that gives no font set at all ends the tool with a report (text 9). */
+
+/* "-*-*-*-*-*-*-*-*-*-*-*-*-*-*": matches every XLFD name. */
+CVGUI_API extern char *allFonts;
+/* The value of a fully qualified resource name and class in w's display database, or NULL;
+ * the database's own string, not to be freed. */
+CVGUI_API char *getFontNameFromResource(Widget w, char *name, char *className);
+/* Writes the XLFD name of a loaded font, rebuilt from its properties ("*" for a missing one,
+ * ADD_STYLE_NAME always empty), into buf; 0, or -1 when buf is too small (nothing is written
+ * past bufSize). */
+CVGUI_API int generateFontName(Display *display, XFontStruct *font, char *buf, int bufSize);
+/* Writes the names of a font set's fonts, separated by commas, into buf; "..." ends the text
+ * where fewer than 100 bytes would be left. Nothing is written into fewer than 4 bytes. Returns
+ * the characters written. */
+CVGUI_API int sprintFontNameFromFontSet(XFontSet fontSet, char *buf, int bufSize);
+/* Writes the font names of a font list into buf: with a NULL tag every entry as "name=tag ",
+ * with "" the first entry's name, with another tag the name of the first entry carrying it
+ * (none: "Could not find tag ..." is left in buf and 0 returned). Returns the characters
+ * written. */
+CVGUI_API int sprintFontNameFromFontList(Display *display, XmFontList fontList, char *tag, char *buf, int bufSize);
 
 /**
  * @defgroup cvgui_colours Colour allocation and busy cursor

@@ -126,3 +126,10 @@ extern "C" Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int t
     }
     return form;
 }
+
+extern "C" Widget AddMSyncTitleAndList(Widget fontWidget, Widget parent, char *title, int titleWidth, int visibleCount,
+                                       unsigned char selectionPolicy, Widget *titleOut, Widget *listOut)
+{
+    return AddMSyncTitleAndListWithFont(parent, title, titleWidth, visibleCount, selectionPolicy, titleOut, listOut,
+                                        getCWFont(fontWidget), const_cast<char *>(XmSTRING_DEFAULT_CHARSET));
+}
