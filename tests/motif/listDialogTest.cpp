@@ -59,7 +59,7 @@ listDialogInfo sources(int bottomCount)
     listDialogInfo info{};
     info.shellName = "sources";
     info.title = "Event Sources";
-    info.listTitle = "Node                      Address";
+    info.listTitle = "Node                      Address ";
     info.visibleCount = 6;
     info.sideCount = 2;
     info.sideButtons = sideButtons;

@@ -26,8 +26,8 @@ extern "C" Widget CreateListDialog(Widget fontWidget, Boolean makeShell, Widget 
         Widget shell = AddDiagSh(parent, info->shellName);
         AllowResizeOfDiagSh(shell);
         setupPane();
+        // Not managed here: managing the pane would pop the shell up before its contents exist.
         pane = AddVPane(shell, "listDPane1", True);
-        XtManageChild(pane);
     }
     info->pane = pane;
     XmFontList font = getCWFont(fontWidget);
