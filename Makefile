@@ -1,10 +1,16 @@
 # The two commands of a fresh Debian 12 machine:
 #   make demo   builds and runs the demo tool (screenshot under Xvfb when there is no display)
 #   make test   builds both halves and runs every test in one ctest run
+# and for a tool developer:
+#   make install PREFIX=DIR [WINPREFIX=DIR]   installs the Motif half into PREFIX and the native
+#                                             half (cross-built) into WINPREFIX
+#   make reference                            renders the reference pages into docs/reference
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
+WINPREFIX ?= $(PREFIX)/windows
 
-.PHONY: all setup linux windows demo test bench clean
+.PHONY: all setup linux windows demo test bench install reference clean
 
 all: linux windows
 
@@ -17,7 +23,8 @@ linux: setup
 
 windows: setup
 	@cmake -S . -B build/windows -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCVGUI_HOST_MIBDB=$(CURDIR)/build/linux/share/cvgui/mib.db >/dev/null
 	@cmake --build build/windows -j $(JOBS)
 
 demo: linux
@@ -30,6 +37,13 @@ bench: linux windows
 	@scripts/bench.sh
 	@build/linux/bin/bench_mibdb --benchmark_color=false
 	@scripts/bench-native.sh
+
+install: linux windows
+	@cmake --install build/linux --prefix $(PREFIX)
+	@cmake --install build/windows --prefix $(WINPREFIX)
+
+reference: linux
+	@scripts/reference.sh build/linux/share/man/man3 docs/reference
 
 clean:
 	rm -rf build

@@ -20,6 +20,8 @@ packages=(
   wine wine64 g++-mingw-w64-x86-64-posix mingw-w64-tools
   # a Japanese font for the native half's Japanese dialogs
   fonts-ipafont-gothic
+  # the reference pages, made from the headers, and reading them
+  doxygen man-db
 )
 
 missing=()

@@ -130,8 +130,8 @@ int main(int argc, char **argv)
         }
     }
     _CVsetupGUIExecutable(argc, argv);
-    // The look of the tool's app-defaults file; a user's resources still override it. Xft fonts
-    // draw the texts of any locale, the German catalogue's too.
+    // The tool's app-defaults file (tools/app-defaults/CVdemo), for when Xt does not find it; a
+    // user's resources still override it. Xft fonts draw the texts of any locale.
     static String fallback[] = {
         const_cast<char *>("CVdemo*renderTable: rt"),
         const_cast<char *>("CVdemo*rt.fontType: FONT_IS_XFT"),

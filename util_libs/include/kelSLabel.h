@@ -1,4 +1,5 @@
-/* Custom controls of the native half, each attached to a dialog's control with SubclassDlgItem:
+/** @file
+ * Custom controls of the native half, each attached to a dialog's control with SubclassDlgItem:
  * a list box whose horizontal scrolling moves a title label (CKelSListBox with CKelSLabel), a
  * label in the window colours (CKelLabel), and a colour swatch button (CKelColorButton, on a
  * button with the owner-draw style). */
@@ -7,7 +8,25 @@
 
 #include "kelcore.h"
 
-/* Column titles drawn shifted by a horizontal offset. */
+/**
+ * @defgroup kel_custom_controls Custom controls
+ * Controls of the native half attached to a dialog's control with SubclassDlgItem: a list box
+ * whose horizontal scrolling moves a title label (CKelSListBox with CKelSLabel), a label in the
+ * window colours (CKelLabel) and a colour swatch button (CKelColorButton, on an owner-drawn
+ * button).
+ *
+ * @par Example
+ * @code
+ * CKelSLabel titles;
+ * CKelSListBox events;
+ * titles.SubclassDlgItem(IDC_TITLES, this);     // in OnInitDialog
+ * events.SubclassDlgItem(IDC_EVENTS, this);
+ * events.label = &titles;                      // the titles follow the list sideways
+ * @endcode
+ * @{
+ */
+
+/** Column titles drawn shifted by a horizontal offset. */
 class KEL_API CKelSLabel : public CStatic {
 public:
     void SetHorzOffset(int offset);
@@ -20,10 +39,10 @@ private:
     int horzOffset = 0;
 };
 
-/* A list box that keeps its titles over its columns while it scrolls sideways. */
+/** A list box that keeps its titles over its columns while it scrolls sideways. */
 class KEL_API CKelSListBox : public CListBox {
 public:
-    CKelSLabel *label = nullptr; /* set by the owner before the list can scroll */
+    CKelSLabel *label = nullptr; /**< set by the owner before the list can scroll */
 
 protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar) override;
@@ -31,13 +50,13 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
 };
 
-/* Text in the window's text and background colours. */
+/** Text in the window's text and background colours. */
 class KEL_API CKelLabel : public CStatic {
 protected:
     void OnPaint() override;
 };
 
-/* A colour swatch in a bevelled frame that shows the pressed and focused states. */
+/** A colour swatch in a bevelled frame that shows the pressed and focused states. */
 class KEL_API CKelColorButton : public CButton {
     DECLARE_DYNAMIC(CKelColorButton)
 public:
@@ -49,5 +68,7 @@ public:
 private:
     COLORREF color;
 };
+
+/** @} */
 
 #endif

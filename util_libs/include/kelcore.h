@@ -1,4 +1,5 @@
-/* The native half's core: pseudo widgets (a dialog and a control id, looked up at each use), the
+/** @file
+ * The native half's core: pseudo widgets (a dialog and a control id, looked up at each use), the
  * window operations over them, the fatal error handlers, command line and resources, the dialogs
  * made from this library's templates, lists with Motif's conventions and the message log,
  * time-outs and socket input, drawing and X colour names, the save dialog and help. */
@@ -11,14 +12,47 @@
 
 #include <cstdio>
 
-/* ---- Fatal error handlers: an "Internal Error" box, then exit status 1. */
+/**
+ * @defgroup kel_errors Fatal error handlers
+ * The handlers a native tool calls when it cannot go on: each shows the "Internal Error" box (a
+ * fixed text, so that it shows even when the catalogue cannot be read) and ends the process with
+ * exit status 1.
+ *
+ * @par Example
+ * @code
+ * char *copy = strdup(name);
+ * if (copy == NULL)
+ *     KelCriticalErrorHandler(0);   // no memory: the box, then exit status 1
+ * @endcode
+ * @{
+ */
 [[noreturn]] KEL_API void KelInternalErrorHandler();
 [[noreturn]] KEL_API void KelImpossibleErrorHandler();
 [[noreturn]] KEL_API void KelCriticalErrorHandler(int unused);
 
-/* ---- Pseudo widgets. */
+/** @} */
 
-/* A control named by its parent window and its id. The window is looked up from the parent at
+/**
+ * @defgroup kel_widgets Pseudo widgets and window operations
+ * A pseudo widget names a control by its dialog and its control id and is looked up at each use,
+ * so it stays valid when the control's window object is made anew. The window operations take the
+ * control's CWnd* (a pseudo widget converts to it), a group of controls (KelPFrame) or a menu
+ * entry's recorded state (KelMenuItem).
+ *
+ * @par Example
+ * @code
+ * KelPaseudoWidget apply(this, IDC_APPLY);   // in the dialog's OnInitDialog
+ * KelPaseudoWidget name(this, IDC_NAME);
+ * KelPFrame editing;
+ * editing.AddChild(apply);
+ * editing.AddChild(name);
+ * KelSetSensitive(editing, 0);               // both greyed
+ * KelFocusIn(name);
+ * @endcode
+ * @{
+ */
+
+/** A control named by its parent window and its id. The window is looked up from the parent at
  * each use, so the pseudo widget stays valid when the control's window object is recreated. */
 class KEL_API KelPaseudoWidget {
 public:
@@ -41,9 +75,9 @@ public:
     int id;
 };
 
-#define KEL_FRAME_SLOTS 20 /* 19 usable: a 20th entry is fatal */
+#define KEL_FRAME_SLOTS 20 /**< 19 usable: a 20th entry is fatal */
 
-/* A group of pseudo widgets and nested frames shown, hidden or made sensitive together. The frame
+/** A group of pseudo widgets and nested frames shown, hidden or made sensitive together. The frame
  * keeps addresses: its members must outlive it. */
 class KEL_API KelPFrame {
 public:
@@ -64,9 +98,9 @@ public:
     KelPFrame *frames[KEL_FRAME_SLOTS];
 };
 
-typedef void (*KelMenuCallback)(); /* called as an XtCallbackProc */
+typedef void (*KelMenuCallback)(); /**< called as an XtCallbackProc */
 
-/* The state of a menu entry kept beside the native menu; the setters only record. */
+/** The state of a menu entry kept beside the native menu; the setters only record. */
 class KEL_API KelMenuItem {
 public:
     KelMenuItem() : sensitive(1), toggleState(0), activateData(nullptr), nullFlag(0), callback(nullptr) {}
@@ -98,7 +132,11 @@ struct KelMenuIdToIdxTable {
     int menuId;
 };
 
-/* ---- Window operations; a CWnd* argument is the control or window itself. */
+/** @} */
+
+/** @addtogroup kel_widgets
+ * @{
+ */
 KEL_API void KelSetSensitive(CWnd *w, int sensitive);
 KEL_API void KelSetSensitive(KelPFrame &frame, int sensitive);
 KEL_API void KelSetSensitive(KelMenuItem &item, int sensitive);
@@ -107,14 +145,14 @@ KEL_API int KelIsSensitive(KelMenuItem &item);
 KEL_API int KelIsVisible(CWnd *w);
 KEL_API int KelIsFocusIn(KelPaseudoWidget &w);
 KEL_API void KelFocusIn(KelPaseudoWidget &w);
-/* Only direction 0 (XmTRAVERSE_CURRENT) is served: focus the control, 1; others 0. */
+/** Only direction 0 (XmTRAVERSE_CURRENT) is served: focus the control, 1; others 0. */
 KEL_API int KelProcessTraversal(KelPaseudoWidget &w, int direction);
 KEL_API void KelShow(CWnd *w);
 KEL_API void KelHide(CWnd *w);
 KEL_API void KelShow(KelPFrame &frame);
 KEL_API void KelHide(KelPFrame &frame);
 KEL_API void KelRaise(CWnd *w);
-/* Shows a modeless window application-modal: its parent is disabled until the window ends its
+/** Shows a modeless window application-modal: its parent is disabled until the window ends its
  * modal loop (EndModalLoop, or a dialog's EndDialog); returns the loop's result. */
 KEL_API int KelShowModal(CWnd *w);
 KEL_API CWnd *KelParent(CWnd *w);
@@ -125,25 +163,67 @@ KEL_API CWnd *KelDialogGetChild(CWnd *dialog, int id);
 KEL_API void KelMenuCallXtCallback(KelMenuItem *item, Widget w, void *callData);
 KEL_API int KelMenuIdToIdx(int menuId, KelMenuIdToIdxTable *table, int rowCount);
 
-/* ---- Command line and resources (see kelargs.h for the portable part). */
+/** @} */
 
-/* Reads resources into base: the command line's options first, then the registry values under
- * HKEY_LOCAL_MACHINE "SOFTWARE\Brannock\Corvane\Zebrant\<applicationName>", then the defaults. */
+/**
+ * @defgroup kel_resources Command line, resources and the library's templates
+ * A native tool's start-up: its command line cut into words and parsed against an Xt option
+ * table, its application resources from the command line, the registry and the defaults, and
+ * dialogs made from this library's own templates (resources of cvgui.dll).
+ *
+ * @par Example
+ * @code
+ * static XrmOptionDescRec options[] = {{"-title", ".title", XrmoptionSepArg, NULL}};
+ * static XtResource resources[] = {
+ *     {"title", "Title", "String", sizeof(char *), 0, "String", (XtPointer) "MIB Browser"},
+ * };
+ * struct { char *title; } settings;
+ * int argc; char **argv;
+ * _CVsetupWinExecutable(&argc, &argv);
+ * KelParseCommandLineOptions(options, 1, &argc, argv);
+ * KelGetApplicationResources("xzbmibbrowser", &settings, resources, 1);
+ * @endcode
+ * @{
+ */
+
+/** Reads a tool's application resources into base. The command line's options come first, then
+ * the registry values under HKEY_LOCAL_MACHINE "SOFTWARE\Brannock\Corvane\Zebrant\<applicationName>",
+ * then the defaults. */
 KEL_API void KelGetApplicationResources(const char *applicationName, void *base, XtResource *resources,
                                         unsigned int count);
-/* Builds argc/argv from the application object's executable name and command line and hands
+/** Builds argc/argv from the application object's executable name and command line and hands
  * them to the suite's _CVsetupExecutable, whose result it returns. */
 KEL_API const char *_CVsetupWinExecutable(int *argc, char ***argv);
 
-/* Dialogs from this library's own templates: modeless (CreateFromDll) or prepared for DoModal
+/** Dialogs from this library's own templates: modeless (CreateFromDll) or prepared for DoModal
  * (InitFromDll); nonzero on success. */
 KEL_API int CreateFromDll(CDialog *dialog, int templateId, CWnd *parent);
 KEL_API int InitFromDll(CDialog *dialog, int templateId, CWnd *parent);
 
 
-/* ---- Lists with the Motif list's conventions: 1-based positions, 0 for the last item. */
+/** @} */
 
-/* A list box control of a dialog (point widget at it with widget.init(dialog, id)) with tables
+/**
+ * @defgroup kel_lists Lists with Motif's conventions
+ * A list box of a dialog driven like a Motif list: positions count from 1 and 0 means the last
+ * item (only KelListSetSel takes a 0-based index); items are NUL-terminated byte strings; the
+ * tables that KelListWidget hands out belong to it. Sorted insertion and moving the selection up
+ * and down with the list's Up and Down buttons are here too.
+ *
+ * @par Example
+ * @code
+ * KelListWidget nodes;
+ * nodes.widget.init(this, IDC_NODES);                       // in the dialog's OnInitDialog
+ * KelListAddItemUnselected(&nodes, (const unsigned char *) "router1", 0);   // appended
+ * KelListAddItemUnselected(&nodes, (const unsigned char *) "hub", 1);       // now first
+ * KelListSelectPos(&nodes, 0, 0, 1);                        // the last one, "router1"
+ * char **chosen; int n;
+ * nodes.GetSelectedItems(&chosen, &n);                      // the list's own table: not freed
+ * @endcode
+ * @{
+ */
+
+/** A list box control of a dialog (point widget at it with widget.init(dialog, id)) with tables
  * of its items and selection. The tables that GetItems, GetSelectedItems and GetSelectedPos hand
  * out belong to the object and stay valid until the next call that rebuilds them. The item table
  * is rebuilt only after a change of content made through the KelList functions (the change
@@ -160,18 +240,18 @@ public:
     int operator!() const { return widget.parent == nullptr ? 1 : 0; }
 
     void SetChangeFlag() { changeFlag = 1; }
-    void Matching(); /* rebuilds the tables when the change flag is set */
+    void Matching(); /**< rebuilds the tables when the change flag is set */
     int GetRealSelectedItemCount();
     void GetItems(char ***items, int *count);
     void GetSelectedItems(char ***items, int *count);
-    void GetSelectedPos(int **positions, int *count); /* 0-based */
+    void GetSelectedPos(int **positions, int *count); /**< 0-based */
 
     KelPaseudoWidget widget;
 
 protected:
     friend struct KelListAccess;
 
-    CListBox *GetListBox(); /* a missing control is fatal */
+    CListBox *GetListBox(); /**< a missing control is fatal */
     void SetItemsTable();
     void SetSelectedItemsTable();
     void FreeItemsTable();
@@ -182,16 +262,16 @@ protected:
 
     char **items;
     int itemCount;
-    char **selectedItems;   /* pointers into items */
-    int *selectedPositions; /* 0-based, ascending */
+    char **selectedItems;   /**< pointers into items */
+    int *selectedPositions; /**< 0-based, ascending */
     int selectedCount;
     int changeFlag;
 };
 
-/* Items are NUL-terminated byte strings (KelGetString); tables are arrays of them. */
+/** Items are NUL-terminated byte strings (KelGetString); tables are arrays of them. */
 KEL_API void KelListAddItemUnselected(KelListWidget *list, const unsigned char *item, int pos);
 KEL_API void KelListSortAddItem(KelListWidget *list, const unsigned char *item);
-KEL_API void KelListAddItems(KelListWidget *list, unsigned char **items, int n, int pos); /* after pos */
+KEL_API void KelListAddItems(KelListWidget *list, unsigned char **items, int n, int pos); /**< after pos */
 KEL_API void KelListSetItems(KelListWidget *list, unsigned char **items, int n);
 KEL_API void KelListDeleteAllItems(KelListWidget *list);
 KEL_API void KelListDeletePos(KelListWidget *list, int pos);
@@ -200,27 +280,27 @@ KEL_API void KelListDeleteItems(KelListWidget *list, unsigned char **items, int 
 KEL_API void KelListReplaceItems(KelListWidget *list, unsigned char **oldItems, int n, unsigned char **newItems);
 KEL_API void KelListReplaceItemsKeepingSelectedPos(KelListWidget *list, unsigned char **oldItems, int n,
                                                    unsigned char **newItems);
-KEL_API unsigned char *KelListGetItem(KelListWidget *list, int pos); /* the caller frees it */
+KEL_API unsigned char *KelListGetItem(KelListWidget *list, int pos); /**< the caller frees it */
 KEL_API void KelListGetItems(KelListWidget *list, unsigned char ***items, int *count);
 KEL_API int KelListGetItemCount(KelListWidget *list);
-KEL_API int KelListItemPos(KelListWidget *list, const unsigned char *item); /* 0 when absent */
+KEL_API int KelListItemPos(KelListWidget *list, const unsigned char *item); /**< 0 when absent */
 KEL_API int KelListItemExists(KelListWidget *list, const unsigned char *item);
 KEL_API void KelListGetSelectedItems(KelListWidget *list, unsigned char ***items, int *count);
 KEL_API int KelListGetSelectedItemCount(KelListWidget *list);
-/* A new array of the selected positions, ascending, for the caller to free; 0 and nulls when
+/** A new array of the selected positions, ascending, for the caller to free; 0 and nulls when
  * nothing is selected. */
 KEL_API int KelListGetSelectedPos(KelListWidget *list, int **positions, int *count);
 KEL_API void KelListSetSelectedPos(KelListWidget *list, int *positions, int n);
-/* With notify the dialog hears LBN_SELCHANGE as if the user had clicked; replace clears the
+/** With notify the dialog hears LBN_SELCHANGE as if the user had clicked; replace clears the
  * selection of an extended-selection list first. */
 KEL_API void KelListSelectPos(KelListWidget *list, int pos, int notify, int replace);
 KEL_API void KelListSelectItem(KelListWidget *list, const unsigned char *item, int notify);
 KEL_API void KelListSelectItems(KelListWidget *list, unsigned char **items, int n, int notify);
-KEL_API int KelListSetSel(KelListWidget *list, int index); /* 0-based, -1 for the last */
+KEL_API int KelListSetSel(KelListWidget *list, int index); /**< 0-based, -1 for the last */
 KEL_API void KelListDeselectAllItems(KelListWidget *list);
 KEL_API void KelListDeselectPos(KelListWidget *list, int pos);
 KEL_API void KelListDeselectItem(KelListWidget *list, const unsigned char *item);
-KEL_API int KelListGetPos(KelListWidget *list); /* the first visible position */
+KEL_API int KelListGetPos(KelListWidget *list); /**< the first visible position */
 KEL_API void KelListSetPos(KelListWidget *list, int pos);
 KEL_API void KelListSetItem(KelListWidget *list, const unsigned char *item);
 KEL_API void KelListSetBottomPos(KelListWidget *list, int pos);
@@ -231,7 +311,7 @@ KEL_API void KelListSetRedraw(KelListWidget *list, int flag);
 KEL_API void KelListMoveUpPos(KelListWidget *list, int pos);
 KEL_API void KelListMoveDownPos(KelListWidget *list, int pos);
 
-/* Sorted insertion: compare(an existing item's text, the new text, clientData) answers like
+/** Sorted insertion: compare(an existing item's text, the new text, clientData) answers like
  * strcmp. Give the new entry as item or as text, not both; returns the position used, or -1. */
 typedef int (*KelListCompareProc)(const char *existing, const char *text, void *clientData);
 KEL_API int KelListAddItemSorted(KelListWidget *list, const unsigned char *item, const char *text,
@@ -239,18 +319,47 @@ KEL_API int KelListAddItemSorted(KelListWidget *list, const unsigned char *item,
 KEL_API int addItemSorted(KelListWidget *list, const unsigned char *item, const char *text,
                           int (*compare)(const char *existing, const char *text));
 
-/* Moving the selection of a list up or down by one, with its Up and Down buttons. */
+/** Moving the selection of a list up or down by one, with its Up and Down buttons. */
 enum KelReorderDir { KelReorderUp = 0, KelReorderDown = 1 };
 KEL_API void KelReorderSetSensitive(KelListWidget *list, KelPaseudoWidget &up, KelPaseudoWidget &down);
 KEL_API void KelReorderSelectedItems(KelListWidget *list, KelPaseudoWidget &up, KelPaseudoWidget &down,
                                      KelReorderDir direction);
 
-/* ---- Message log: a list to which printf-style messages are appended, one item per line, with
- * an optional time stamp; the list keeps about 500 items. 0, or -1 after telling the user. */
+/** @} */
+
+/**
+ * @defgroup kel_msglog Message log
+ * A list to which printf-style messages are appended, one item per line, with an optional time
+ * stamp; the list keeps about 500 items.
+ *
+ * @par Example
+ * @code
+ * KelListWidget log;
+ * log.widget.init(this, IDC_MESSAGES);
+ * addMessage(&log, 1, "Loaded %d modules", count);   // "hh:mm:ss Loaded 29 modules"
+ * @endcode
+ * @{
+ */
 KEL_API int addMessage(KelListWidget *list, char timeStamp, const char *format, ...);
 
-/* ---- Time-outs and socket input as toolkit event sources, served by hidden windows from the
- * application's own message loop. Identifiers are slot + 1 (1 .. 1024). */
+/** @} */
+
+/**
+ * @defgroup kel_events Time-outs and socket input
+ * Xt's time-outs and input sources for a native tool: hidden windows deliver them from the
+ * application's own message loop. Identifiers are slot + 1 (1 .. 1024).
+ *
+ * @par Example
+ * @code
+ * void poll(XtPointer data, XtIntervalId *id) { ... KelAddTimeOut(30000, poll, data); }
+ * void readable(XtPointer data, int *socket, XtInputId *id) { recv(*socket, ...); }
+ * KelAddTimeOut(30000, poll, NULL);
+ * XtInputId input = KelAddSockReadInput(sock, readable, NULL);
+ * ...
+ * KelRemoveSockInput(input);
+ * @endcode
+ * @{
+ */
 #ifndef _XtIntrinsic_h
 typedef unsigned long XtIntervalId;
 typedef unsigned long XtInputId;
@@ -275,19 +384,42 @@ struct KelEntry {
 
 extern KEL_API KelTimerEntry timerTable[KEL_EVENT_SLOTS];
 extern KEL_API KelEntry entryTable[KEL_EVENT_SLOTS];
-extern KEL_API HWND hwndTimer; /* the timer window, made on first use */
-extern KEL_API void *hwnd;     /* the socket window, made on first use */
+extern KEL_API HWND hwndTimer; /**< the timer window, made on first use */
+extern KEL_API void *hwnd;     /**< the socket window, made on first use */
 
 KEL_API void KelInitTimerWin();
-/* Calls callback once, interval milliseconds on, from the message loop. */
+/** Calls callback once, interval milliseconds on, from the message loop. */
 KEL_API XtIntervalId KelAddTimeOut(unsigned long interval, XtTimerCallbackProc callback, XtPointer clientData);
 KEL_API void KelRemoveTimeOut(XtIntervalId id);
-/* Calls callback each time the socket has data or its peer has closed it, until removed (also
+/** Calls callback each time the socket has data or its peer has closed it, until removed (also
  * from inside the callback). */
 KEL_API XtInputId KelAddSockReadInput(int socket, XtInputCallbackProc callback, XtPointer clientData);
 KEL_API void KelRemoveSockInput(XtInputId id);
 
-/* ---- Drawing with Xlib's graphics context vocabulary, text metrics and X colour names. */
+/** @} */
+
+/**
+ * @defgroup kel_drawing Drawing, text metrics and X colour names
+ * Drawing with Xlib's graphics-context vocabulary (line styles, dashes, xor) on a native device
+ * context, text metrics, and X colour names from an rgb.txt-style database.
+ *
+ * @par Example
+ * @code
+ * XGCValues values;
+ * values.foreground = RGB(0, 0, 255);
+ * KelGCVal *gc = KelCreateGC(GCForeground, &values);
+ * char dashes[] = {4, 2};
+ * KelSetDashes(gc, dashes, 2);
+ * gc->lineStyle = LineOnOffDash;
+ * CDC *dc = KelGetDC(graph);
+ * KelDrawLine(dc, gc, 0, 0, 100, 50);
+ * KelReleaseDC(graph, dc);
+ * free(gc);
+ * unsigned long colour;
+ * if (KelXColorConvert("SteelBlue", &colour, NULL, NULL, NULL) == 0) ...
+ * @endcode
+ * @{
+ */
 #ifndef _X11_XLIB_H_
 typedef struct {
     short x, y;
@@ -340,28 +472,28 @@ typedef struct {
 
 #define KEL_GC_DASHES 20
 
-/* A graphics context; KelNewGC/KelCreateGC allocate it with malloc, the caller frees it. */
+/** A graphics context; KelNewGC/KelCreateGC allocate it with malloc, the caller frees it. */
 struct KelGCVal {
-    int function;         /* GXxor draws strings inverted */
-    COLORREF foreground;  /* lines and text */
-    COLORREF background;  /* kept, not drawn */
+    int function;         /**< GXxor draws strings inverted */
+    COLORREF foreground;  /**< lines and text */
+    COLORREF background;  /**< kept, not drawn */
     int lineWidth;
-    int lineStyle;        /* LineSolid, LineOnOffDash (LineDoubleDash draws solid) */
+    int lineStyle;        /**< LineSolid, LineOnOffDash (LineDoubleDash draws solid) */
     int capStyle;
     int joinStyle;
-    DWORD dashes[KEL_GC_DASHES]; /* dash, gap, dash, ... */
+    DWORD dashes[KEL_GC_DASHES]; /**< dash, gap, dash, ... */
     LOGBRUSH dashBrushes[KEL_GC_DASHES];
     int dashCount;
     int reserved;
 };
 
 KEL_API KelGCVal *KelNewGC();
-KEL_API KelGCVal *KelCreateGC(unsigned long mask, XGCValues *values); /* GCForeground, GCBackground */
-KEL_API void KelSetDashes(KelGCVal *gc, char *dashList, int n);         /* at most 20 are kept */
+KEL_API KelGCVal *KelCreateGC(unsigned long mask, XGCValues *values); /**< GCForeground, GCBackground */
+KEL_API void KelSetDashes(KelGCVal *gc, char *dashList, int n);         /**< at most 20 are kept */
 KEL_API void KelDrawLine(CDC *dc, KelGCVal *gc, int x1, int y1, int x2, int y2);
-/* One segment per pair of points, each with its own pen: dashes start again at every point. */
+/** One segment per pair of points, each with its own pen: dashes start again at every point. */
 KEL_API void KelDrawLines(CDC *dc, KelGCVal *gc, XPoint *points, int n, int mode);
-/* y is the bottom of the text cell. */
+/** y is the bottom of the text cell. */
 KEL_API void KelDrawString(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
 KEL_API void KelDrawStringNormal(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
 KEL_API void KelDrawStringInvert(CDC *dc, KelGCVal *gc, int x, int y, const char *text);
@@ -370,26 +502,40 @@ KEL_API void KelReleaseDC(CWnd *w, CDC *dc);
 KEL_API int KelDcGetMaxFontHeight(CDC *dc);
 KEL_API int KelDcGetTextWidth(CDC *dc, const char *text);
 KEL_API void KelDcGetTextExtent(CDC *dc, const char *text, int *width, int *height);
-KEL_API void KelGetTextExtent(CWnd *w, const char *text, int *width, int *height); /* in w's font */
+KEL_API void KelGetTextExtent(CWnd *w, const char *text, int *width, int *height); /**< in w's font */
 
-/* Loads an X colour database ("R G B name" lines, as rgb.txt) after those loaded before: 0, or
+/** Loads an X colour database ("R G B name" lines, as rgb.txt) after those loaded before: 0, or
  * -1 when the file cannot be read. A line without three numbers ends the process. */
 KEL_API int KelXColorDBInit(char *path);
-/* "#RRGGBB" or a database name (letter case ignored): 0 and the colour, or -1. red, green and
+/** "#RRGGBB" or a database name (letter case ignored): 0 and the colour, or -1. red, green and
  * blue may be null. */
 KEL_API int KelXColorConvert(const char *colour, unsigned long *colorref, int *red, int *green, int *blue);
 
-/* ---- Saving to a text file, and help. */
+/** @} */
 
-/* The common save dialog for text files; on OK the chosen file is opened for writing and handed
+/**
+ * @defgroup kel_save_help Save dialog and application help
+ * The common save dialog for text files, and help entries of a tool's menu.
+ *
+ * @par Example
+ * @code
+ * void writeDescription(FILE *file, const char *path) { fputs(description, file); }
+ * KelSaveDialog("Save Description", writeDescription, this, "describe.txt", NULL);
+ * @endcode
+ * @{
+ */
+
+/** The common save dialog for text files; on OK the chosen file is opened for writing and handed
  * to writer, then closed. Nothing is written when the user cancels. */
 typedef void (*KelSaveWriter)(FILE *file, const char *path);
 KEL_API const char *getTextFileFilter();
 KEL_API void KelSaveDialog(const char *title, KelSaveWriter writer, CWnd *parent, const char *fileName,
                            const char *directory);
-/* Makes item a help entry of a kind (2 help file, 8 browser, 16 quick help, 32 help string,
+/** Makes item a help entry of a kind (2 help file, 8 browser, 16 quick help, 32 help string,
  * 64 manual page, any other text file) on target; a kind of 0 or an empty target leaves it. */
 KEL_API void KelSetApHelp(KelMenuItem &item, long kind, const char *target);
 KEL_API void KelQuitHelp();
+
+/** @} */
 
 #endif
