@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # demo.sh: runs the demo tool on $DISPLAY; without a display, on a private Xvfb with mwm, where it
 # writes a screenshot PNG and prints its path.
+# demo.sh --shot FILE [DEMO ARGS...]: on $DISPLAY, a screenshot of the demo once it is ready.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -11,9 +12,10 @@ demo=$build/bin/cvdemo
 
 if [ "${1:-}" = --shot ]; then
   shot=$2
+  shift 2
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  "$demo" --ready >"$fifo" &
+  "$demo" --ready "$@" >"$fifo" &
   pid=$!
   if timeout 20 grep -q -m1 'cvdemo: ready' <"$fifo"; then
     xwd -root -silent | convert xwd:- -trim +repage "$shot"

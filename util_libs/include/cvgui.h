@@ -255,44 +255,104 @@ CVGUI_API int CVmenuEntryCommandId(Widget entry);
 CVGUI_API Widget CVmenuEntryForCommandId(int commandId);
 /** @} */
 
-/* ---- Button panels ----------------------------------------------------------------------- */
-
-/* A managed form holding one managed push button (AddPButton) per record, in order, laid out
- * along a row (AddButtonPanel...) or a column (AddVButtonPanel...). Resources staged before the
- * call apply to the form. Each button's handle goes, in input order, into an XtMalloc'ed array
- * stored through handles (the caller frees it with XtFree); with handles NULL it is freed.
- * A record flagged isDefault becomes XmNdefaultButton of the form and, when the parent is a
- * bulletin board or a direct subclass of one (form, message box, selection box), of the parent
- * too; the last flagged record wins. A count of 0 gives an empty form.
+/**
+ * @defgroup cvgui_panels Button panels
+ * A row or column of push buttons on a form, laid out in one call, with one of them optionally
+ * the default button of the panel and of the dialog around it.
  *
- * AddButtonPanel ("buttonPanel") and AddVButtonPanel ("vButtonPanel"): XmNfractionBase
- * 3 x count + 1; button i takes positions 3i+1 to 3i+3 along the panel and 1 to 3 x count
- * across it, so the buttons are equal with a gap before each. */
+ * Every panel is a managed form holding one managed push button (AddPButton) per record, in
+ * order. Resources staged before the call apply to the form (its attachments in the caller's
+ * form, for instance). The buttons' handles go, in input order, into an XtMalloc'ed array stored
+ * through handles; with handles NULL the array is freed. A record flagged isDefault becomes the
+ * XmNdefaultButton of the form and, when the parent is a bulletin board or a direct subclass of
+ * one (form, message box, selection box), of the parent too: Return in the dialog presses it.
+ * With several flagged, the last one wins. A count of 0 gives an empty form.
+ *
+ * The basic panels spread equal buttons over the whole panel by form positions; the A panels
+ * do the same with a unit of their own and full-depth buttons; the B panels chain buttons of
+ * their natural size one after another at a fixed gap. The A and B panels take ButtonInfo
+ * records and rewrite their labels in the caller's array through the label function.
+ *
+ * @par Example
+ * @code
+ * ButtonPanelItem items[] = {{"OK", "ok", okCB, NULL, True}, {"Cancel", "cancel", cancelCB, NULL, False}};
+ * XtSetArg(widgetArgs[widgetArgCnt], XmNbottomAttachment, XmATTACH_FORM), widgetArgCnt++;
+ * Widget *buttons;
+ * AddButtonPanel(dialogForm, NULL, items, 2, &buttons);  // "OK" is the dialog's default
+ * XtFree((char *)buttons);
+ * @endcode
+ * @{
+ */
+
+/**
+ * Equal buttons in one row.
+ * @param items    count records (ButtonPanelItem)
+ * @param handles  when not NULL, receives the XtMalloc'ed array of the buttons
+ * @return the form, managed
+ * @creates an XmForm (AddMotifForm) and one XmPushButton per record (AddPButton)
+ * @defname "buttonPanel"
+ * @resources XmNfractionBase 3 x count + 1; button i: XmATTACH_POSITION on all sides, left
+ *            3i + 1, right 3i + 3, top 1, bottom 3 x count
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
                                 Widget **handles);
+/**
+ * Equal buttons in one column.
+ * @defname "vButtonPanel"
+ * @resources XmNfractionBase 3 x count + 1; button i: top 3i + 1, bottom 3i + 3, left 1,
+ *            right 3 x count
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddVButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
                                  Widget **handles);
-/* Like the panels above with a unit u: XmNfractionBase u x count + 1, button i from i x u + 1 to
- * (i + 1) x u along the panel and attached to the form across it. Each of the two builders keeps
- * its own unit (initially 3): a unit above 0 replaces it for this and later calls, 0 (or less)
- * uses the kept one. With labelProc, each record's label is replaced in the caller's array by
- * labelProc(labelArg, key, label) before the buttons are made. Default names as above. */
+/**
+ * Buttons in one row, each unit positions wide and as high as the panel.
+ * @param labelProc  when not NULL, each record's label is replaced, in the caller's array, by
+ *                   labelProc(labelArg, key, label) before the buttons are made
+ * @param unit       above 0: the unit for this and later calls; 0 (or less): the unit kept
+ *                   from before (initially 3)
+ * @defname "buttonPanel"
+ * @resources XmNfractionBase unit x count + 1; button i: top and bottom XmATTACH_FORM, left
+ *            position i x unit + 1, right position (i + 1) x unit
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+/**
+ * Buttons in one column, each unit positions high and as wide as the panel; its unit is kept
+ * apart from AddButtonPanelA's.
+ * @defname "vButtonPanel"
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddVButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
                                   ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
-/* Buttons of their natural size chained one after another, spacing pixels apart, the first at
- * the form's leading edge, each attached to the form across the panel; no fraction base. Labels
- * are rewritten through labelProc as for the A panels. */
+/**
+ * Buttons of their natural width chained along a row, spacing pixels apart, as high as the
+ * panel; no fraction base.
+ * @param spacing  the gap between two buttons
+ * @defname "buttonPanel"
+ * @resources first button XmNleftAttachment XmATTACH_FORM; the others XmATTACH_WIDGET to the
+ *            one before with XmNleftOffset spacing; XmNrightAttachment XmATTACH_NONE
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+/**
+ * Buttons of their natural height chained down a column, spacing pixels apart, as wide as the
+ * panel.
+ * @defname "vButtonPanel"
+ * @frees the caller frees *handles with XtFree
+ */
 CVGUI_API Widget AddVButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
                                   ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+/** @} */
 
 /**
  * @defgroup cvgui_menus Menus
- * Menu bars, pull-down panes and their entries. Push-button entries are real XmPushButtons with
- * command numbers (see AddPButton in cvgui_builders); cascade entries show their name.
+ * Menu bars, pull-down panes and their entries, and option menus. Push-button entries are real
+ * XmPushButtons with command numbers (see AddPButton in cvgui_builders); cascade entries show
+ * their name.
  *
  * @par Example
  * @code
@@ -325,22 +385,37 @@ CVGUI_API Widget AddMenuPane(Widget parentMenu, Widget *paneOut, const char *lab
  */
 CVGUI_API Widget AddMenuItem(Widget pane, const char *label, const char *name, Boolean toggle,
                              XtCallbackProc callback, XtPointer clientData);
-/** @} */
-
-/* An option menu (unmanaged) "<name>_o" showing label (AddOptionMenu: "" when NULL; the cascade
- * form sets none when NULL) whose pull-down pane "<name>" (default "optPane") holds one push
- * button entry per record, in order; an entry's widget name is the record's name. The first
- * record flagged isDefault is the initial choice. Resources staged before the call apply to
- * the option menu, not to the pane or the entries. The entries' handles go, in input order, into
- * an XtMalloc'ed array stored through handles (NULL for 0 records; the caller frees it with
- * XtFree), or are freed. Destroying the option menu destroys its pane.
- * AddOptionMenuCascade splits a long menu: with more than itemsPerPane + 4 records, each pane of
- * itemsPerPane entries ends in a cascade entry showing moreLabel (NULL: the catalogue's
- * "More...") that opens the next pane; a single left-over record joins the last pane. */
+/**
+ * An option menu: a label and a button that pops up a pane of choices.
+ * @param label    the menu's label; "" when NULL
+ * @param items    count records; the name is the entry's widget name, the label its text
+ * @param unused   ignored
+ * @param handles  when not NULL, receives the XtMalloc'ed array of the entries, in input order
+ *                 (NULL for 0 records)
+ * @return the option menu, unmanaged
+ * @creates XmCreatePulldownMenu named name, one push-button entry per record (AddPButton),
+ *          XmCreateOptionMenu named name + "_o"
+ * @defname "optPane" (the option menu "optPane_o")
+ * @resources the caller's staged resources, all of them; XmNlabelString, XmNmenuHistory (the
+ *            first record flagged isDefault), XmNsubMenuId
+ * @frees the caller frees *handles with XtFree; destroying the option menu destroys its pane
+ */
 CVGUI_API Widget AddOptionMenu(Widget parent, const char *label, const char *name, ButtonPanelItem *items, int count,
                                int unused, Widget **handles);
+/**
+ * An option menu whose long list of choices is split into a chain of panes: with more than
+ * itemsPerPane + 4 records, each pane of itemsPerPane entries ends in a cascade entry that
+ * opens the next one (a single left-over record joins the last pane). Choosing an entry takes
+ * the whole chain off the screen.
+ * @param label      the menu's label; none is set when NULL
+ * @param moreLabel  the text of the entries that open the next pane; NULL: "More..."
+ * @catalogue MORE
+ * @defname "optPane" (the option menu "optPane_o", the further panes "mPane")
+ * @frees the caller frees *handles with XtFree; destroying the option menu destroys its panes
+ */
 CVGUI_API Widget AddOptionMenuCascade(Widget parent, const char *label, const char *name, ButtonPanelItem *items,
                                       int count, int itemsPerPane, const char *moreLabel, Widget **handles);
+/** @} */
 
 /**
  * @defgroup cvgui_shells Shell preparation, close protocol and widget help
@@ -517,77 +592,134 @@ CVGUI_API Widget CreateLabelEditForm2(Widget parent, label_edit_form *form, Dime
                                       Dimension rowSpacing);
 /** @} */
 
-/* ---- Lists ------------------------------------------------------------------------------- */
+/**
+ * @defgroup cvgui_lists Lists and compound-string tables
+ * Builders and helpers around XmList: the library's list look, queries, centring an item,
+ * sorted insertion, replacing items without losing the selection, a title kept over the list's
+ * columns, and tables of compound strings with their text.
+ *
+ * Positions are Motif's: 1 is the first item, 0 the last (for insertion: append). Tables read
+ * from a list (getListItems, getSelected) belong to the list; every other table or text handed
+ * out belongs to the caller.
+ *
+ * @par Example
+ * @code
+ * setupList(10, XmBROWSE_SELECT);
+ * Widget list = AddSList(form, "nodes", NULL, 0);
+ * addItemSorted(list, NULL, "router2", strcmp);
+ * addItemSorted(list, NULL, "hub1", strcmp);        // before "router2"
+ * makeCenterOfScreen(list, 2, True);                 // shown in the middle row, selected
+ * XtManageChild(list);
+ * @endcode
+ * @{
+ */
 
-/* Positions are Motif's: 1 is the first item, 0 the last (for insertion: append). */
-
-/* An XmList "cmd", unmanaged, with the items (copied by Motif) when items is non-NULL and
- * count above 0. AddSList makes it inside a scrolled window (scroll bars as needed) and returns
- * the list, not the scrolled window. */
+/**
+ * A list.
+ * @param items  copied by Motif when not NULL and count is above 0
+ * @creates XmCreateList
+ * @defname "cmd"
+ * @resources XmNitemCount, XmNitems
+ */
 CVGUI_API Widget AddList(Widget parent, const char *name, XmString *items, int count);
+/**
+ * A list in a scrolled window; returns the list, not the scrolled window.
+ * @creates XmCreateScrolledList
+ * @defname "cmd"
+ * @resources XmNitemCount, XmNitems, XmNscrollBarDisplayPolicy XmAS_NEEDED,
+ *            XmNscrollingPolicy XmAUTOMATIC
+ */
 CVGUI_API Widget AddSList(Widget parent, const char *name, XmString *items, int count);
-/* Stages the library's list look for the next builder: sensitive, XmRESIZE_IF_POSSIBLE, the
- * selection policy, visibleCount rows (when above 0), scroll bars as needed. Creates nothing. */
+/**
+ * Stages the library's list look for the next builder; creates nothing.
+ * @resources XmNsensitive True, XmNlistSizePolicy XmRESIZE_IF_POSSIBLE, XmNselectionPolicy,
+ *            XmNvisibleItemCount (when visibleCount is above 0), XmNscrollBarDisplayPolicy
+ *            XmAS_NEEDED, XmNscrollingPolicy XmAUTOMATIC
+ */
 CVGUI_API void setupList(int visibleCount, unsigned char selectionPolicy);
-/* Scrolls to the top, deselects and deletes every item; a NULL list is left alone. */
+/** Scrolls to the top, deselects and deletes every item; a NULL list is left alone. */
 CVGUI_API void clearList(Widget list);
-/* The item count; through items (when non-NULL) the list's own item table, not to be freed. */
+/** The item count; through items, when not NULL, the list's own table (not to be freed). */
 CVGUI_API int getListItems(Widget list, XmString **items);
-/* The selected count; through items (when non-NULL) the list's own table of selected items. */
+/** The selected count; through items, when not NULL, the list's own table (not to be freed). */
 CVGUI_API int getSelected(Widget list, XmString **items);
-/* The position of the first item equal to item (XmStringCompare), 0 when there is none. */
+/** The position of the first item equal to item (XmStringCompare), 0 when there is none. */
 CVGUI_API int getListItemPosition(Widget list, XmString item);
-/* Scrolls so that position shows in the middle row: near the top the list shows its top, near
- * the end (and for 0) its end. */
+/**
+ * Scrolls so that position shows in the middle row; near the top the list shows its top, near
+ * the end, for 0 and past the end it shows its end.
+ */
 CVGUI_API void CVxmListSetCenterPos(Widget list, int position);
-/* CVxmListSetCenterPos, then selects position (calling the selection callbacks when notify). */
+/** CVxmListSetCenterPos, then selects position (with the selection callbacks when notify). */
 CVGUI_API void makeCenterOfScreen(Widget list, int position, Boolean notify);
-/* XmListReplaceItems, keeping the selection by position: the items at the positions selected
- * before are selected after, whatever their new text. */
+/**
+ * XmListReplaceItems, keeping the selection by position: the positions selected before are
+ * selected after, whatever their new text.
+ */
 CVGUI_API void replaceItems(Widget list, XmString *oldItems, int count, XmString *newItems);
 
-/* Compares an existing item's text with a new one like strcmp. */
+/** Compares an existing item's text (first) with a new one, like strcmp. */
 typedef int (*CVxmListCompareProc)(const char *existing, const char *text, XtPointer clientData);
-/* Inserts an item unselected where compare keeps the list sorted (binary search). Give exactly
- * one of item and text; the other form is made and freed here. An item equal to an existing one
- * goes in front of it. Returns the position used (count + 1 when appended), -1 when both or
- * neither of item and text were given (the list is unchanged). */
+/**
+ * Inserts an item, unselected, where compare keeps the list sorted (binary search). An item
+ * equal to an existing one goes in front of it, so duplicates are kept.
+ * @param item  the item, or NULL when text is given
+ * @param text  its text, or NULL when item is given; the other form is made and freed here
+ * @return the position used (the old count + 1 when appended); -1, with the list unchanged,
+ *         when both or neither of item and text are given
+ */
 CVGUI_API int CVxmListAddItemSorted(Widget list, XmString item, char *text, CVxmListCompareProc compare,
                                     XtPointer clientData);
-/* The same with a two-argument comparison such as strcmp. */
+/** CVxmListAddItemSorted with a two-argument comparison such as strcmp. */
 CVGUI_API int addItemSorted(Widget list, XmString item, char *text, int (*compare)(const char *, const char *));
 
-/* A labelled scrolled text (AddLSText, the form "labeledScrolledText") showing value, editable
- * with the edit look and managed; rows, columns and maxLength apply when above 0. Returns the
- * text. */
+/**
+ * A labelled scrolled text showing value, managed and editable with the edit look.
+ * @param columns, maxLength, rows  applied when above 0
+ * @return the text
+ * @creates AddLSText (the form "labeledScrolledText")
+ * @resources XmNvalue, XmNeditMode XmMULTI_LINE_EDIT, XmNrows, XmNcolumns, XmNmaxLength
+ */
 CVGUI_API Widget addLSEdit(Widget parent, char *value, const char *label, int columns, int maxLength, int rows);
 
-/* A managed form "syncTitleForm" holding a label "syncTitleLabel" showing title above a frame
- * "syncTitleFrame" around a managed scrolled list "syncTitleList" (setupList look, visibleCount
- * rows, selectionPolicy); both in fontList. The title moves sideways with the list's horizontal
- * scroll bar, so column headings stay over their columns, and returns to the left when the
- * scroll bar goes away. With titleWidth above 0 the form is as wide as that many letters "X"
- * (at most 1023). The list and the label go to listOut and titleOut when given. */
+/**
+ * A list with a title kept over its columns: the title moves sideways with the list's
+ * horizontal scroll bar and returns to the left edge when the scroll bar goes away.
+ * @param titleWidth  above 0: the form is as wide as that many letters "X" of fontList (at most
+ *                    1023)
+ * @param titleOut, listOut  when not NULL, receive the title label and the list
+ * @param fontList  the font of both; the toolkit's own when NULL
+ * @return the form, managed
+ * @creates AddMotifForm "syncTitleForm" holding AddMLabel "syncTitleLabel" above AddFrame
+ *          "syncTitleFrame" around the managed AddSList "syncTitleList" (setupList look)
+ */
 CVGUI_API Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int titleWidth, int visibleCount,
                                               unsigned char selectionPolicy, Widget *titleOut, Widget *listOut,
                                               XmFontList fontList, XmStringCharSet charset);
-
-/* AddMSyncTitleAndListWithFont in the constant-width font list (see the fonts below) of
- * fontWidget, the application shell. */
+/**
+ * AddMSyncTitleAndListWithFont in the constant-width font (see cvgui_fonts) found for
+ * fontWidget, the application shell.
+ */
 CVGUI_API Widget AddMSyncTitleAndList(Widget fontWidget, Widget parent, char *title, int titleWidth, int visibleCount,
                                       unsigned char selectionPolicy, Widget *titleOut, Widget *listOut);
 
-/* ---- Compound-string tables -------------------------------------------------------------- */
-
-/* An XtMalloc'ed table of count NULL entries; NULL for a count below 1. */
+/** An XtMalloc'ed table of count NULL entries; NULL for a count below 1. @frees CVxmStringTableFree */
 CVGUI_API XmString *CVxmStringTableCreate(int count);
-/* A new table of copies; NULL (nothing left allocated) when an entry is NULL or count below 1. */
+/**
+ * A new table of copies of count entries; NULL, with nothing left allocated, when an entry is
+ * NULL or count is below 1.
+ * @frees CVxmStringTableFree
+ */
 CVGUI_API XmString *CVxmStringTableCopy(int count, XmString *table);
-/* Frees every non-NULL entry and the table; a NULL table is left alone. */
+/** Frees every non-NULL entry and the table; a NULL table is left alone. */
 CVGUI_API void CVxmStringTableFree(int count, XmString *table);
-/* The text of a compound string, one newline between segments; XtMalloc'ed (free with XtFree),
- * NULL for a string without segments. */
+/**
+ * The text of a compound string, one newline between two segments; NULL for a string without
+ * segments.
+ * @frees the caller frees the text with XtFree
+ */
 CVGUI_API char *CVxmgetCharStringFromXmString(XmString string);
+/** @} */
 
 /**
  * @defgroup cvgui_message_boxes Message boxes and dialog shells
@@ -785,35 +917,61 @@ CVGUI_API void setSensitive(Widget w, Boolean sensitive);
 CVGUI_API void mapRaiseWindow(Widget w);
 /** @} */
 
-/* ---- Constant-width fonts ---------------------------------------------------------------- */
+/**
+ * @defgroup cvgui_fonts Constant-width fonts
+ * Tables and lists of the tools line up in one constant-width font set, found once per process
+ * and kept: the first of the tool's own "<shell name>.cwFont" resource and the text widgets'
+ * "XmText*fontList" that names a constant-width font (XLFD SPACING m or c, or an alias without
+ * dashes such as "fixed"), else the application resource "cwFont" (class "CWFont", default
+ * "-misc-fixed-medium-r-semicondensed--13-120-75-75-c-60-*-*"). A name without exactly 14 dashes
+ * is reported and passed over; a "cwFont" that gives no font set ends the tool with a report.
+ * With the application resource "complainOnMissingCharsets" True, charsets of the locale that
+ * the font lacks are listed in a warning. The calls below name the fonts behind font sets and
+ * font lists, for diagnostics.
+ *
+ * @par Catalogue texts:
+ * FONT_BAD_DASHES, FONT_NO_FONT_SET, FONT_MISSING_CHARSETS, FONT_USING_DEFAULT, FONT_EMPTY_SET,
+ * FONT_NO_TAG, FONT_LIST_CONTEXT_FAILED, FONT_ENTRY_NO_FONT and the other FONT texts
+ *
+ * @par Example
+ * @code
+ * // app-defaults or xrdb:   *cwFont: 9x15
+ * Widget title, list;
+ * AddMSyncTitleAndList(toplevel, form, "Node            Address", 40, 10, XmBROWSE_SELECT,
+ *                      &title, &list);
+ * @endcode
+ * @{
+ */
 
-/* Tables and lists of the tools use one constant-width font, found once per process: the first
- * of the widget's own "<name>.cwFont" resource and the text widgets' "XmText*fontList" that names
- * a constant-width font (XLFD SPACING m or c, or an alias without dashes), else the application
- * resource "cwFont" (class "CWFont", default
- * "-misc-fixed-medium-r-semicondensed--13-120-75-75-c-60-*-*"); with the application resource
- * "complainOnMissingCharsets" True, charsets of the locale that the font lacks are reported.
- * A name with other than 14 dashes is reported (catalogue text 2) and passed over; a "cwFont"
- * that gives no font set at all ends the tool with a report (text 9). */
-
-/* "-*-*-*-*-*-*-*-*-*-*-*-*-*-*": matches every XLFD name. */
-CVGUI_API extern char *allFonts;
-/* The value of a fully qualified resource name and class in w's display database, or NULL;
- * the database's own string, not to be freed. */
+CVGUI_API extern char *allFonts; /**< "-*-*-*-*-*-*-*-*-*-*-*-*-*-*": matches every XLFD name */
+/**
+ * The value of a fully qualified resource name and class in the database of w's display.
+ * @return the database's own string (not to be freed), "" for an empty value, NULL when unset
+ */
 CVGUI_API char *getFontNameFromResource(Widget w, char *name, char *className);
-/* Writes the XLFD name of a loaded font, rebuilt from its properties ("*" for a missing one,
- * ADD_STYLE_NAME always empty), into buf; 0, or -1 when buf is too small (nothing is written
- * past bufSize). */
+/**
+ * Writes the XLFD name of a loaded font, rebuilt from its properties ("*" for one it lacks,
+ * ADD_STYLE_NAME always empty).
+ * @return 0; -1 when buf is too small (nothing is written past bufSize)
+ */
 CVGUI_API int generateFontName(Display *display, XFontStruct *font, char *buf, int bufSize);
-/* Writes the names of a font set's fonts, separated by commas, into buf; "..." ends the text
- * where fewer than 100 bytes would be left. Nothing is written into fewer than 4 bytes. Returns
- * the characters written. */
+/**
+ * Writes the names of a font set's fonts, separated by commas; "..." ends the text where fewer
+ * than 100 bytes would be left. Nothing is written into fewer than 4 bytes.
+ * @return the characters written
+ * @catalogue FONT_EMPTY_SET for a set without fonts
+ */
 CVGUI_API int sprintFontNameFromFontSet(XFontSet fontSet, char *buf, int bufSize);
-/* Writes the font names of a font list into buf: with a NULL tag every entry as "name=tag ",
- * with "" the first entry's name, with another tag the name of the first entry carrying it
- * (none: "Could not find tag ..." is left in buf and 0 returned). Returns the characters
- * written. */
+/**
+ * Writes the font names of a font list.
+ * @param tag  NULL: every entry as "name=tag "; "": the first entry's name; another tag: the
+ *             name of the first entry carrying it
+ * @return the characters written; 0 when no entry has the tag (the FONT_NO_TAG text is left in
+ *         buf)
+ * @catalogue FONT_NO_TAG, FONT_LIST_CONTEXT_FAILED, FONT_ENTRY_NO_FONT
+ */
 CVGUI_API int sprintFontNameFromFontList(Display *display, XmFontList fontList, char *tag, char *buf, int bufSize);
+/** @} */
 
 /**
  * @defgroup cvgui_colours Colour allocation and busy cursor

@@ -14,6 +14,16 @@ namespace {
 // Longest title width measured, in letters.
 constexpr int maxTitleLetters = 1023;
 
+// A render table from the resource database would win over a font list given in the call (both
+// are the same resource in Motif 2): the constant-width font goes in as both.
+void stageFont(XmFontList fontList)
+{
+    if (fontList != nullptr) {
+        CVGUI_STAGE(XmNfontList, fontList);
+        CVGUI_STAGE(XmNrenderTable, fontList);
+    }
+}
+
 void setTitleOffset(Widget title, int offset)
 {
     widgetArgCnt = 0;
@@ -72,9 +82,7 @@ extern "C" Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int t
     XtManageChild(form);
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
-    if (fontList != nullptr) {
-        CVGUI_STAGE(XmNfontList, fontList);
-    }
+    stageFont(fontList);
     CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNbottomAttachment, XmATTACH_NONE);
     CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
@@ -90,9 +98,7 @@ extern "C" Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int t
     XtManageChild(frame);
 
     setupList(visibleCount, selectionPolicy);
-    if (fontList != nullptr) {
-        CVGUI_STAGE(XmNfontList, fontList);
-    }
+    stageFont(fontList);
     Widget list = AddSList(frame, "syncTitleList", nullptr, 0);
     XtManageChild(list);
 
