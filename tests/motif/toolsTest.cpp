@@ -155,9 +155,16 @@ TEST(Launching, ToolsStartWithTheirArgumentsAndAFailureIsReported)
 
 namespace {
 
+// A map file of this process, removed when it ends.
+struct MapFile {
+    std::string path = "/tmp/cvgui-map-" + std::to_string(getpid());
+    ~MapFile() { unlink(path.c_str()); }
+};
+
 std::string labMap()
 {
-    std::string path = "/tmp/cvgui-map-" + std::to_string(getpid());
+    static MapFile file;
+    const std::string &path = file.path;
     std::ofstream(path) << "cvwmap 1\nsession lab map\nfield 1 IP Address\nfield 2 IPX Address\n"
                            "object 101 Internet:router1\nhost 101 router1.lab.example\n"
                            "object 102 Internet:hub\nvalue 102 1 10.1.2\nvalue 102 2 0000C0A8:00A0C9123456\n"
@@ -247,6 +254,7 @@ TEST(MapSessionScenario, DISABLED_MapThatCannotBeReadEndsTheTool)
         Widget box = dialogs::newestDialog(app().shell, "error");
         printf("report: %s\n", box != nullptr ? dialogs::messageText(box).c_str() : "none");
         fflush(stdout);
+        unlink(("/tmp/cvgui-map-" + std::to_string(getpid())).c_str());
         _exit(3);
     }, nullptr);
     std::string map = labMap();
