@@ -43,6 +43,9 @@ size_t walk(const CVmibNode *root, size_t budget)
         for (const CVmibEnum *e = node->enums; e != nullptr; e = e->next) {
             sum += std::strlen(e->name);
         }
+        for (const CVmibDefinition *d = node->also; d != nullptr; d = d->next) {
+            sum += std::strlen(d->label) + (d->module != nullptr ? std::strlen(d->module) : 0);
+        }
         for (const CVmibName *head : {node->indexes, node->objects}) {
             const CVmibName *e = head;
             size_t guard = 0;
@@ -102,7 +105,7 @@ void check(std::string image, bool withSources)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     std::string image(reinterpret_cast<const char *>(data), size);
-    if (size >= 104) {
+    if (size >= 120) {
         put64(image, 16, size);
         uint32_t header = get32(image, 12), sources = get32(image, 88), sourcesSize = get32(image, 92);
         if (header <= sources && sources <= size) {

@@ -282,6 +282,17 @@ TEST_F(MibTool, RefusesWrongRequestsAndLeavesTheDatabase)
     EXPECT_NE(damaged.output.find("mibtool create"), std::string::npos) << damaged.output;
     ASSERT_EQ(tool({"create", modules_ + "/CVGUI-TEST-MIB.mib"}).status, 0);
     EXPECT_TRUE(load());
+
+    // A database of the first format is not read, and the way out is named once.
+    std::string old = readFile(db_);
+    old[8] = 1;
+    std::ofstream(db_, std::ios::binary | std::ios::trunc) << old;
+    ToolRun earlier = tool({"add", modules_ + "/CVGUI-TEST-V1-MIB.mib"});
+    EXPECT_EQ(earlier.status, 1);
+    EXPECT_NE(earlier.output.find("database version 1.0; this library reads 2.x"), std::string::npos)
+        << earlier.output;
+    EXPECT_EQ(earlier.output.find("mibtool create"), earlier.output.rfind("mibtool create")) << earlier.output;
+    EXPECT_EQ(readFile(db_), old);
 }
 
 } // namespace

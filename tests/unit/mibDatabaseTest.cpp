@@ -77,8 +77,8 @@ void set64(std::string &s, size_t at, uint64_t v)
 }
 
 // Offsets of the header fields and of a node record's fields.
-constexpr size_t kHeader = 104, kRecordSizes = 40, kNodeSection = 48, kStringSection = 80,
-                 kSourcesSection = 88;
+constexpr size_t kHeader = 120, kRecordSizes = 40, kNodeSection = 48, kStringSection = 80,
+                 kSourcesSection = 88, kDefinitionSection = 104, kNodeRecord = 76;
 
 // Rewrites both checksums, so that a test reaches the structure checks behind them (as a
 // forged file would).
@@ -90,11 +90,11 @@ void reseal(std::string &s)
                                                                   s.size() - sources)));
 }
 constexpr size_t kParent = 0, kSubid = 4, kLabel = 8, kType = 12, kAccess = 16, kDescription = 28,
-                 kEnumFirst = 40, kModule = 64;
+                 kEnumFirst = 40, kModule = 64, kDefinitionFirst = 68;
 
 size_t nodeRecord(const std::string &s, uint32_t index)
 {
-    return get32(s, kNodeSection) + index * 68;
+    return get32(s, kNodeSection) + index * kNodeRecord;
 }
 
 uint32_t nodeIndex(const Database &db, const char *label)
@@ -159,12 +159,24 @@ TEST(MibDatabase, KeepsEveryFieldCallersRead)
     EXPECT_EQ(find(*db, "snmpTraps")->objects, nullptr);
 }
 
+TEST(MibDatabase, KeepsEveryModuleAndLabelOfANode)
+{
+    auto db = loadImage(image(mibtest::standardTree()));
+    ASSERT_TRUE(db);
+    const CVmibDefinition *also = find(*db, "ifInOctets")->also;
+    ASSERT_NE(also, nullptr);
+    EXPECT_EQ(std::string(also->module) + "::" + also->label, "RFC1213-MIB::ifInOctets");
+    EXPECT_EQ(also->next, nullptr);
+    EXPECT_STREQ(find(*db, "ifSpeed")->also->label, "ifBandwidth");
+    EXPECT_EQ(find(*db, "ifDescr")->also, nullptr);
+}
+
 TEST(MibDatabase, KeepsModulesWithTheirSourcesAndNodeCounts)
 {
     cvmib::Model model = mibtest::standardTree();
     auto db = loadImage(image(model));
     ASSERT_TRUE(db);
-    ASSERT_EQ(db->modules().size(), 3u);
+    ASSERT_EQ(db->modules().size(), 4u);
     const Database::Module &smi = db->modules()[0];
     EXPECT_STREQ(smi.name, "SNMPv2-SMI");
     EXPECT_STREQ(smi.file, "/mibs/SNMPv2-SMI.mib");
@@ -172,7 +184,10 @@ TEST(MibDatabase, KeepsModulesWithTheirSourcesAndNodeCounts)
     EXPECT_EQ(std::string(smi.source, smi.sourceSize), "SNMPv2-SMI DEFINITIONS ::= BEGIN END\n");
     EXPECT_EQ(smi.nodeCount, 12u);
     EXPECT_TRUE(db->modules()[2].added);
-    EXPECT_EQ(db->modules()[2].nodeCount, 10u);
+    EXPECT_EQ(db->modules()[2].nodeCount, 10u); // IF-MIB: ifSpeed counts once under two labels
+    // A module counts the nodes it defines again beside another.
+    EXPECT_STREQ(db->modules()[3].name, "RFC1213-MIB");
+    EXPECT_EQ(db->modules()[3].nodeCount, 3u);
 }
 
 TEST(MibDatabase, WriterRefusesTreesThatCannotBeStored)
@@ -243,10 +258,16 @@ TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
     int code;
     std::string error;
     std::string major = good;
-    major[8] = 2;
+    major[8] = 3;
     EXPECT_FALSE(loadImage(major, &code, &error));
     EXPECT_EQ(code, CVMIB_E_VERSION);
-    EXPECT_NE(error.find("version 2.0"), std::string::npos) << error;
+    EXPECT_NE(error.find("version 3.0"), std::string::npos) << error;
+    // A database of the first format lacks the further definitions: it is compiled again.
+    major[8] = 1;
+    EXPECT_FALSE(loadImage(major, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_VERSION);
+    EXPECT_NE(error.find("version 1.0; this library reads 2.x"), std::string::npos) << error;
+    EXPECT_NE(error.find("mibtool create"), std::string::npos) << error;
 
     // A later minor version may lengthen records: rebuild the node section with four more
     // bytes per record, as a newer writer would, and the fields this reader knows still load.
@@ -256,11 +277,11 @@ TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
     const uint32_t sources = get32(good, kSourcesSection);
     std::string nodes;
     for (uint32_t i = 0; i < count; ++i) {
-        nodes += good.substr(oldOffset + i * 68, 68) + std::string("\x7f\x7f\x7f\x7f", 4);
+        nodes += good.substr(oldOffset + i * kNodeRecord, kNodeRecord) + std::string("\x7f\x7f\x7f\x7f", 4);
     }
     std::string newer = good.substr(0, sources) + nodes + good.substr(sources);
     newer[10] = 1;           // minor version 1
-    newer[kRecordSizes] = 72;
+    newer[kRecordSizes] = kNodeRecord + 4;
     set32(newer, kNodeSection, sources);
     set32(newer, kSourcesSection, sources + static_cast<uint32_t>(nodes.size()));
     set32(newer, 16, static_cast<uint32_t>(newer.size()));
@@ -268,6 +289,7 @@ TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
     auto later = loadImage(newer, &code, &error);
     ASSERT_TRUE(later) << error;
     EXPECT_STREQ(find(*later, "ifType")->enums->next->name, "ethernetCsmacd");
+    EXPECT_STREQ(find(*later, "ifSpeed")->also->label, "ifBandwidth");
 }
 
 // Each forged file passes the checksum and must still be refused by the structure checks.
@@ -278,6 +300,10 @@ TEST(MibDatabase, RefusesForgedStructure)
     ASSERT_TRUE(db);
     const uint32_t org = nodeIndex(*db, "org"), iso = nodeIndex(*db, "iso");
     const uint32_t sysDescr = nodeIndex(*db, "sysDescr"), ifType = nodeIndex(*db, "ifType");
+    const uint32_t ifSpeed = nodeIndex(*db, "ifSpeed");
+    const uint32_t definitionsAt = get32(good, kDefinitionSection + 4);
+    // The definition of ifSpeed's second label: ifInOctets' comes after it.
+    const uint32_t bandwidth = get32(good, nodeRecord(good, ifSpeed) + kDefinitionFirst);
     const uint32_t stringsSize = get32(good, kStringSection + 4);
 
     struct Forgery {
@@ -306,7 +332,7 @@ TEST(MibDatabase, RefusesForgedStructure)
         {"enumeration run overlapping",
          [&](std::string &s) { set32(s, nodeRecord(s, ifType) + kEnumFirst, 1); }, "enumeration"},
         {"module index out of range",
-         [&](std::string &s) { set32(s, nodeRecord(s, org) + kModule, 3); }, "module"},
+         [&](std::string &s) { set32(s, nodeRecord(s, org) + kModule, 4); }, "module"},
         {"node count beyond the file",
          [&](std::string &s) { set32(s, kNodeSection + 4, 0x10000000u); }, "outside the file"},
         {"strings not terminated",
@@ -320,6 +346,17 @@ TEST(MibDatabase, RefusesForgedStructure)
         {"sources past the end",
          [&](std::string &s) { set32(s, kSourcesSection + 4, 0x7fffffffu); }, "sources section"},
         {"flags of a later format", [&](std::string &s) { s[96] = 1; }, "flags"},
+        {"reserved field of a later format", [&](std::string &s) { s[116] = 1; }, "flags"},
+        {"further label that breaks names", // "(SIZE (0..255))"
+         [&](std::string &s) { set32(s, definitionsAt + bandwidth * 8, get32(s, nodeRecord(s, sysDescr) + 36)); },
+         "further label"},
+        {"further definition of no module",
+         [&](std::string &s) { set32(s, definitionsAt + bandwidth * 8 + 4, 4); }, "definition"},
+        {"definition run out of sequence",
+         [&](std::string &s) { set32(s, nodeRecord(s, ifSpeed) + kDefinitionFirst, bandwidth + 1); },
+         "definition records"},
+        {"definitions beyond the file",
+         [&](std::string &s) { set32(s, kDefinitionSection + 8, 0x20000000u); }, "outside the file"},
     };
     for (const Forgery &f : forgeries) {
         std::string bad = good;

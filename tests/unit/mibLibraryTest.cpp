@@ -106,6 +106,27 @@ TEST_F(MibLibrary, ReadsSymbolicNumericAndMixedNames)
               ".1.3.6.1.4.1.4294967295");
 }
 
+TEST_F(MibLibrary, ReadsANameThroughEveryModuleAndLabelThatDefinesIt)
+{
+    // Each module that defines a node names it, not only the one whose facts it carries.
+    EXPECT_EQ(read("IF-MIB::ifInOctets"), ".1.3.6.1.2.1.2.2.1.10");
+    EXPECT_EQ(read("RFC1213-MIB::ifInOctets"), ".1.3.6.1.2.1.2.2.1.10");
+    EXPECT_EQ(read("RFC1213-MIB::system.sysDescr.0"), ".1.3.6.1.2.1.1.1.0");
+    EXPECT_EQ(read("RFC1213-MIB:sysDescr"), ".1.3.6.1.2.1.1.1");
+    EXPECT_EQ(read("ANY::ifDescr"), ".1.3.6.1.2.1.2.2.1.2");
+    // A second label of one identifier reads everywhere a label does; names give the first.
+    EXPECT_EQ(read("ifBandwidth"), ".1.3.6.1.2.1.2.2.1.5");
+    EXPECT_EQ(read("IF-MIB::ifBandwidth.3"), ".1.3.6.1.2.1.2.2.1.5.3");
+    EXPECT_EQ(symbolic(".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable.ifEntry.ifBandwidth"),
+              ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable.ifEntry.ifSpeed");
+    EXPECT_TRUE(CVmib_is_int("ifBandwidth.1"));
+    // A module that defines neither the node nor the label does not name it.
+    for (const char *bad : {"RFC1213-MIB::ifDescr", "RFC1213-MIB::ifBandwidth", "SNMPv2-MIB::ifBandwidth",
+                            "::ifDescr", "IF-MIB::", "NO-SUCH-MIB::ifDescr"}) {
+        EXPECT_EQ(read(bad), "unreadable") << bad;
+    }
+}
+
 TEST_F(MibLibrary, RefusesNamesItCannotRead)
 {
     for (const char *bad : {"", ".", ".iso.", ".iso..org", ".iso.org.nosuch", "noSuchObject",

@@ -33,6 +33,22 @@ public:
 
     cvmib::NodeSpec &node(const std::string &label) { return model_.nodes[find(label)]; }
 
+    // A further definition of the node labelled `label`: the label `as` in the module named
+    // (added to the model when it has no such module yet).
+    void also(const std::string &label, const std::string &as, const std::string &moduleName)
+    {
+        uint32_t index = 0;
+        while (index < model_.modules.size() && model_.modules[index].name != moduleName) {
+            ++index;
+        }
+        if (index == model_.modules.size()) {
+            uint32_t current = module_;
+            module(moduleName);
+            module_ = current;
+        }
+        node(label).also.push_back({as, index});
+    }
+
     void module(const std::string &name, bool added = true)
     {
         cvmib::ModuleSpec m;
@@ -116,6 +132,13 @@ inline cvmib::Model standardTree()
     t.add("ifEntry", 6, "ifPhysAddress", CVMIB_T_PHYSADDR, CVMIB_A_READONLY);
     t.add("ifEntry", 10, "ifInOctets", CVMIB_T_COUNTER, CVMIB_A_READONLY);
     t.node("linkDown").objects = {{"ifIndex", false}, {"ifAdminStatus", false}, {"ifOperStatus", false}};
+
+    // RFC1213-MIB defines again what SNMPv2-MIB and IF-MIB define, and a faulty module gives one
+    // identifier a second name.
+    t.also("system", "system", "RFC1213-MIB");
+    t.also("sysDescr", "sysDescr", "RFC1213-MIB");
+    t.also("ifInOctets", "ifInOctets", "RFC1213-MIB");
+    t.also("ifSpeed", "ifBandwidth", "IF-MIB");
     return model;
 }
 

@@ -760,6 +760,14 @@ private:
         node.access = node.type == CVMIB_T_NONE ? CVMIB_A_NONE : accessCode(t->access);
         node.status = statusCode(t->status);
         node.description = dedent(t->description);
+        // net-snmp cuts a quoted text at MAXQUOTESTR bytes; a description that long is taken
+        // whole from the module's text instead.
+        if (t->description != nullptr && std::strlen(t->description) >= MAXQUOTESTR - 1 && scan != nullptr) {
+            auto whole = scan->descriptions.find(node.label);
+            if (whole != scan->descriptions.end()) {
+                node.description = dedent(whole->second.c_str());
+            }
+        }
         node.units = t->units != nullptr ? t->units : "";
         // net-snmp copies a textual convention's ranges into the object: only a SYNTAX clause
         // the scan did not see falls back on them.
@@ -783,8 +791,31 @@ private:
         res_.model.nodes.push_back(std::move(node));
     }
 
+    // Every module that defines a node under each of its labels, beside the kept definition:
+    // net-snmp reads "MODULE::label" through any of them.
+    void addDefinitions(const std::vector<struct tree *> &group, cvmib::NodeSpec &node)
+    {
+        for (struct tree *t : group) {
+            if (!goodLabel(t->label, t->subid)) {
+                continue;
+            }
+            std::vector<int> modids(t->module_list, t->module_list + std::max(t->number_modules, 0));
+            modids.insert(modids.begin(), t->modid);
+            for (int modid : modids) {
+                cvmib::Definition d{t->label, moduleIndex(modid)};
+                bool known = d.label == node.label && d.module == node.module;
+                for (const cvmib::Definition &o : node.also) {
+                    known = known || (o.label == d.label && o.module == d.module);
+                }
+                if (!known) {
+                    node.also.push_back(std::move(d));
+                }
+            }
+        }
+    }
+
     // Siblings of one sub-identifier (one node defined under two names) become one node: the
-    // one that says most, with the children of all.
+    // one that says most, with the children of all and every name of each.
     void addLevel(std::vector<struct tree *> siblings, uint32_t parent)
     {
         std::stable_sort(siblings.begin(), siblings.end(),
@@ -807,11 +838,14 @@ private:
                     std::strcmp(siblings[k]->label, keep->label) != 0) {
                     Diagnostic d;
                     d.text = std::string("sub-identifier ") + std::to_string(keep->subid) + " is both " +
-                             keep->label + " and " + siblings[k]->label + "; keeping " + keep->label;
+                             keep->label + " and " + siblings[k]->label + "; both names read, the facts are " +
+                             keep->label + "'s";
                     res_.diagnostics.push_back(d);
                 }
             }
             addNode(keep, parent);
+            addDefinitions(std::vector<struct tree *>(siblings.begin() + i, siblings.begin() + j),
+                           res_.model.nodes.back());
             addLevel(children, static_cast<uint32_t>(res_.model.nodes.size() - 1));
             i = j;
         }

@@ -109,7 +109,9 @@ bool loadExisting(const std::string &path, bool mustExist, std::vector<cvmib::Mo
     int code;
     auto db = cvmib::Database::loadFile(path, &code, &error, true);
     if (!db) {
-        error += "\n(use \"mibtool create\" to make the database anew)";
+        if (code != CVMIB_E_VERSION) { // that text says so itself
+            error += "\n(use \"mibtool create\" to make the database anew)";
+        }
         return false;
     }
     for (const auto &m : db->modules()) {
@@ -264,7 +266,21 @@ int commandShow(const Options &o)
         }
         std::printf("%s\n", CVmib_get_objid_name(oid, count));
         std::printf("  oid          %s\n", CVmibGetNumericObjidStr(oid, count));
-        std::printf("  module       %s\n", node->module ? node->module : "-");
+        // Every module that defines the node, then the node's other labels with theirs.
+        std::string modules = node->module ? node->module : "-";
+        std::string labels;
+        for (const CVmibDefinition *d = node->also; d != nullptr; d = d->next) {
+            std::string module = d->module ? d->module : "-";
+            if (std::strcmp(d->label, node->label) != 0) {
+                labels += (labels.empty() ? "" : ", ") + std::string(d->label) + " (" + module + ")";
+            } else if ((", " + modules + ", ").find(", " + module + ", ") == std::string::npos) {
+                modules += ", " + module;
+            }
+        }
+        std::printf("  module       %s\n", modules.c_str());
+        if (!labels.empty()) {
+            std::printf("  also named   %s\n", labels.c_str());
+        }
         std::printf("  type         %d %s%s%s%s%s\n", node->type, typeNames[node->type],
                     node->typeName ? " (" : "", node->typeName ? node->typeName : "",
                     node->typeName ? ")" : "", node->typeSuffix ? (" " + std::string(node->typeSuffix)).c_str() : "");

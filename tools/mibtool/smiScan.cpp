@@ -192,12 +192,15 @@ std::vector<ScannedModule> scanText(const std::string &text)
                 continue;
             }
             m.definitions.emplace(t[i].text, t[i].line);
-            if (keyword == "OBJECT-TYPE") {
-                for (size_t k = i + 2; k < t.size() && !is(t, k, "::="); ++k) {
-                    if (is(t, k, "SYNTAX")) {
-                        m.syntax[t[i].text] = readSyntax(t, k + 1);
-                        break;
-                    }
+            bool wantSyntax = keyword == "OBJECT-TYPE", wantDescription = true;
+            for (size_t k = i + 2; k < t.size() && !is(t, k, "::=") && (wantSyntax || wantDescription); ++k) {
+                if (wantSyntax && is(t, k, "SYNTAX")) {
+                    m.syntax[t[i].text] = readSyntax(t, k + 1);
+                    wantSyntax = false;
+                } else if (wantDescription && is(t, k, "DESCRIPTION") && k + 1 < t.size() && t[k + 1].quoted) {
+                    // The first one is the definition's own (revisions and groups follow it).
+                    m.descriptions[t[i].text] = t[k + 1].text;
+                    wantDescription = false;
                 }
             }
         }

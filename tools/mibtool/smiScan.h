@@ -1,6 +1,7 @@
 // A light scan of SMI module text for what net-snmp's parser reads but does not keep: the
-// module names of a file, the imported modules, where a descriptor is defined, and the SYNTAX
-// clause of each OBJECT-TYPE as written (its type and size or range constraint).
+// module names of a file, the imported modules, where a descriptor is defined, the SYNTAX
+// clause of each OBJECT-TYPE as written (its type and size or range constraint), and each
+// definition's DESCRIPTION whole (net-snmp keeps MAXQUOTESTR bytes of a quoted text).
 #ifndef MIBTOOL_SMISCAN_H
 #define MIBTOOL_SMISCAN_H
 
@@ -25,6 +26,7 @@ struct ScannedModule {
     ModuleHeader header;
     std::map<std::string, Syntax> syntax;     // by OBJECT-TYPE descriptor
     std::map<std::string, int> definitions;   // descriptor -> line of its definition
+    std::map<std::string, std::string> descriptions; // descriptor -> its DESCRIPTION as written
 };
 
 // Every module of a file's text, in order.

@@ -1,11 +1,11 @@
 // The compiled MIB database: one file holding a whole MIB tree, written by the MIB compiler
 // (mibtool) and loaded by the cvsnmp library in both builds.
 //
-// File layout (version 1.0; all integers little-endian, offsets from the start of the file):
+// File layout (version 2.0; all integers little-endian, offsets from the start of the file):
 //
-//   header (104 bytes)
+//   header (120 bytes)
 //     0  magic "CVMIBDB" 0x1a
-//     8  u16 major version (1), u16 minor version (0)
+//     8  u16 major version (2), u16 minor version (0)
 //    12  u32 header size
 //    16  u64 file size
 //    24  u64 tree checksum: XXH64 (seed 0) of the bytes from the end of the header to the
@@ -15,13 +15,20 @@
 //    48  u32 offset, u32 count of: nodes, enums, names, modules
 //    80  u32 offset, u32 size of: strings, sources
 //    96  u32 flags (0), u32 reserved (0)
+//   104  u16 definition record size, u16 reserved (0), u32 offset, u32 count of: definitions
+//   116  u32 reserved (0)
 //   node records, in pre-order (a parent before its children, siblings by ascending sub-identifier)
 //     u32 parent index (0xffffffff at the top), u32 sub-identifier, u32 label,
 //     i32 type code, i32 access code, u32 status, u32 type name, u32 description, u32 units,
 //     u32 type suffix, u32 first enum, u32 enum count, u32 first index name, u32 index count,
-//     u32 first object name, u32 object count, u32 module index (0xffffffff: none)
+//     u32 first object name, u32 object count, u32 module index (0xffffffff: none),
+//     u32 first definition, u32 definition count
 //   enum records: i32 number, u32 name            (each node's run follows the previous node's)
 //   name records: u32 name, u32 flags (1: IMPLIED) (index run, then object run, node by node)
+//   definition records: u32 label, u32 module index (0xffffffff: none)  (node by node)
+//     A node's further definitions beside its own label and module: every other module that
+//     defines it (ifInOctets in IF-MIB and RFC1213-MIB), and every other label a module gives
+//     the same identifier. Names read through any of them.
 //   module records: u32 name, u32 source file, u32 flags (1: added by the user, not only
 //                   imported), u32 source text offset (in the sources section), u32 its size
 //   strings: NUL-terminated texts; the section ends with a NUL byte
@@ -45,7 +52,7 @@
 namespace cvmib {
 
 constexpr uint32_t kNone = 0xffffffffu;
-constexpr uint16_t kMajorVersion = 1;
+constexpr uint16_t kMajorVersion = 2;
 constexpr uint16_t kMinorVersion = 0;
 
 // The tree as the compiler builds it and the writer stores it.
@@ -57,6 +64,12 @@ struct EnumItem {
 struct NameItem {
     std::string name;
     bool implied = false;
+};
+
+// A further definition of a node: another module defining it, or another label of it.
+struct Definition {
+    std::string label;
+    uint32_t module = kNone;     // index into Model::modules
 };
 
 struct NodeSpec {
@@ -74,6 +87,7 @@ struct NodeSpec {
     std::vector<NameItem> indexes;
     std::vector<NameItem> objects;
     uint32_t module = kNone;     // index into Model::modules
+    std::vector<Definition> also; // further definitions, without (label, module) itself
 };
 
 struct ModuleSpec {
@@ -118,7 +132,7 @@ public:
         bool added;
         const char *source;
         size_t sourceSize;
-        size_t nodeCount;
+        size_t nodeCount;        // nodes the module defines, under any of its labels
     };
     const std::vector<Module> &modules() const { return modules_; }
 
@@ -141,6 +155,7 @@ private:
     size_t nodeCount_ = 0;
     CVmibEnum *enums_ = nullptr;
     CVmibName *names_ = nullptr;
+    CVmibDefinition *definitions_ = nullptr;
     std::vector<Module> modules_;
 };
 

@@ -8,7 +8,8 @@
  *
  * Names: a dotted name is absolute when it starts with "." (".iso.org.dod.internet",
  * ".1.3.6.1", mixed forms too), and otherwise starts with a descriptor looked up anywhere in the
- * MIB ("sysDescr.0", "ifEntry.ifDescr"), optionally qualified by its module ("IF-MIB::ifDescr").
+ * MIB ("sysDescr.0", "ifEntry.ifDescr"), optionally qualified by a module that defines it
+ * ("IF-MIB::ifDescr", "RFC1213-MIB::ifDescr"; also "IF-MIB:ifDescr", and "ANY::" for any module).
  * A name without a leading dot that starts with a number is numeric from the root ("1.3.6.1").
  * Numeric sub-identifiers may continue past the known tree (instances, unknown enterprises).
  *
@@ -111,6 +112,15 @@ typedef struct CVmibName {
     const char *name;
 } CVmibName;
 
+/* A further definition of a node, beside its own label and module: another module that defines
+ * it too (ifInOctets in RFC1213-MIB as well as IF-MIB), or another label that a module gives the
+ * same identifier. A null-terminated list; the module may be null. */
+typedef struct CVmibDefinition {
+    struct CVmibDefinition *next;
+    const char *label;
+    const char *module;
+} CVmibDefinition;
+
 /* A node of the loaded MIB tree. Texts may be null. */
 typedef struct CVmibNode {
     struct CVmibNode *child;    /* first child, children in MIB order (ascending sub-identifier) */
@@ -129,7 +139,9 @@ typedef struct CVmibNode {
     const char *typeSuffix;     /* size or range constraint as written: "(SIZE (0..255))" */
     CVmibName *indexes;         /* INDEX list head, or null */
     CVmibName *objects;         /* OBJECTS (notifications), or AUGMENTS (entries) list head, or null */
-    const char *module;         /* the module that defines the node */
+    const char *module;         /* the module whose definition the node's facts come from */
+    CVmibDefinition *also;      /* the node's further definitions, or null; names read through
+                                   every label and module of the node */
 } CVmibNode;
 
 /* The first top-level node of the loaded MIB (its siblings are the other top-level nodes), or

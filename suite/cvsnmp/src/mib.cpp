@@ -54,8 +54,13 @@ struct Loaded {
     std::string path;
     Stamp stamp;
     std::string error;
-    // Descriptor look-up, built on the first relative name; the keys point into the database.
-    std::unordered_multimap<std::string_view, CVmibNode *> labels;
+    // Descriptor look-up, built on the first relative name: every label of a node, with the
+    // module of that definition. Keys and modules point into the database.
+    struct Definer {
+        CVmibNode *node;
+        const char *module;
+    };
+    std::unordered_multimap<std::string_view, Definer> labels;
     bool labelsBuilt = false;
 };
 
@@ -63,6 +68,14 @@ Loaded &loaded()
 {
     static Loaded state;
     return state;
+}
+
+// The root of the loaded tree. Names are read from here rather than from Mib, which only
+// tells callers: a library linked beside this one may export a variable of the same name.
+CVmibNode *root()
+{
+    Loaded &state = loaded();
+    return state.db ? state.db->root() : nullptr;
 }
 
 std::string defaultFilename()
@@ -85,14 +98,18 @@ void buildLabels(Loaded &state)
     if (state.db) {
         CVmibNode *nodes = state.db->nodes();
         state.labels.reserve(state.db->nodeCount());
-        // Reverse insertion keeps the first node in file (pre-)order first among equals.
-        for (size_t i = state.db->nodeCount(); i-- > 0;) {
-            state.labels.emplace(nodes[i].label, &nodes[i]);
+        for (size_t i = 0; i < state.db->nodeCount(); ++i) {
+            state.labels.emplace(nodes[i].label, Loaded::Definer{&nodes[i], nodes[i].module});
+            for (const CVmibDefinition *d = nodes[i].also; d != nullptr; d = d->next) {
+                state.labels.emplace(d->label, Loaded::Definer{&nodes[i], d->module});
+            }
         }
     }
     state.labelsBuilt = true;
 }
 
+// The node of a descriptor defined by the module (any module for an empty name or "ANY"); the
+// first in file (pre-)order when several nodes carry the label.
 CVmibNode *findLabel(std::string_view label, const std::string &module)
 {
     Loaded &state = loaded();
@@ -103,9 +120,11 @@ CVmibNode *findLabel(std::string_view label, const std::string &module)
     CVmibNode *best = nullptr;
     size_t bestIndex = SIZE_MAX;
     CVmibNode *base = state.db ? state.db->nodes() : nullptr;
+    bool anyModule = module.empty() || module == "ANY";
     for (auto it = range.first; it != range.second; ++it) {
-        CVmibNode *n = it->second;
-        if (!module.empty() && (n->module == nullptr || module != n->module)) {
+        CVmibNode *n = it->second.node;
+        const char *definer = it->second.module;
+        if (!anyModule && (definer == nullptr || module != definer)) {
             continue;
         }
         size_t index = static_cast<size_t>(n - base);
@@ -146,15 +165,38 @@ CVmibNode *childBySubid(CVmibNode *first, CVmibOid subid)
     return nullptr;
 }
 
+bool sameLabel(const char *label, const char *begin, size_t length)
+{
+    return std::strncmp(label, begin, length) == 0 && label[length] == '\0';
+}
+
+// The child of that label, its own or a further one.
 CVmibNode *childByLabel(CVmibNode *first, const char *begin, const char *end)
 {
     size_t length = static_cast<size_t>(end - begin);
     for (CVmibNode *n = first; n != nullptr; n = n->next) {
-        if (std::strncmp(n->label, begin, length) == 0 && n->label[length] == '\0') {
+        if (sameLabel(n->label, begin, length)) {
             return n;
         }
     }
+    for (CVmibNode *n = first; n != nullptr; n = n->next) {
+        for (const CVmibDefinition *d = n->also; d != nullptr; d = d->next) {
+            if (sameLabel(d->label, begin, length)) {
+                return n;
+            }
+        }
+    }
     return nullptr;
+}
+
+// The length of a module name at the start of a name ("IF-MIB::ifDescr", "IF-MIB:ifDescr"), or 0.
+size_t modulePrefix(const char *p)
+{
+    const char *c = p;
+    while ((*c >= '0' && *c <= '9') || (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') || *c == '-') {
+        ++c;
+    }
+    return *c == ':' ? static_cast<size_t>(c - p) : 0;
 }
 
 // The identifier of a node, written only when it fits the caller's room.
@@ -189,23 +231,26 @@ bool readName(const char *name, CVmibOid *oid, int room, int &count, CVmibNode *
     room = std::min(room, CVMIB_MAX_OID);
     const char *p = name;
     CVmibNode *node = nullptr;       // last matched node
-    CVmibNode *level = Mib;          // candidates for the next component
+    CVmibNode *level = root();       // candidates for the next component
     bool inTree = true;
     int extra = 0;
 
+    size_t qualified = modulePrefix(p);
     if (*p == '.') {
         ++p;
-    } else if (!(*p >= '0' && *p <= '9')) {
-        // A descriptor somewhere in the MIB, maybe qualified by its module.
-        std::string module;
-        const char *colons = std::strstr(p, "::");
-        if (colons != nullptr) {
-            module.assign(p, colons);
-            p = colons + 2;
+    } else if (qualified > 0 || !(*p >= '0' && *p <= '9')) {
+        // A descriptor somewhere in the MIB, maybe qualified by a module that defines it.
+        std::string module(p, qualified);
+        if (qualified > 0) {
+            p += qualified + 1;
+            p += *p == ':' ? 1 : 0;
         }
         const char *end = std::strchr(p, '.');
         if (end == nullptr) {
             end = p + std::strlen(p);
+        }
+        if (*p >= '0' && *p <= '9') {
+            return false; // a number is no descriptor ("IF-MIB::1.3")
         }
         node = findLabel(std::string_view(p, static_cast<size_t>(end - p)), module);
         if (node == nullptr) {
@@ -321,6 +366,7 @@ extern "C" int CVmib_load_mib(void)
     Stamp stamp;
     bool present = stampOf(path, stamp);
     if (state.db && path == state.path && present && stamp == state.stamp) {
+        Mib = state.db->root();
         return 0;
     }
     int code = 0;
@@ -363,7 +409,7 @@ extern "C" const char *CVmib_get_objid_name(const CVmibOid *oid, int count)
 {
     static std::string text;
     text.clear();
-    CVmibNode *level = Mib;
+    CVmibNode *level = root();
     for (int i = 0; oid != nullptr && i < count && i < CVMIB_MAX_OID; ++i) {
         CVmibNode *node = childBySubid(level, oid[i]);
         if (node != nullptr) {
@@ -425,7 +471,7 @@ extern "C" int CVmib_get_children(const char *name, CVmibChildFunction childFunc
     CVmibNode *node = objectOf(name, false);
     if (node == nullptr) {
         if (messageFunction != nullptr) {
-            messageFunction(Mib == nullptr ? "no MIB is loaded, cannot list %s"
+            messageFunction(root() == nullptr ? "no MIB is loaded, cannot list %s"
                                            : "%s is not an object of the loaded MIB",
                             name != nullptr ? name : "");
         }

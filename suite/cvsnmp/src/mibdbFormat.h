@@ -8,17 +8,21 @@
 namespace cvmib {
 
 constexpr char kMagic[8] = {'C', 'V', 'M', 'I', 'B', 'D', 'B', 0x1a};
-constexpr uint32_t kHeaderSize = 104;
+constexpr uint32_t kHeaderSize = 120;
 constexpr uint32_t kTreeChecksumOffset = 24;
 constexpr uint32_t kSourcesChecksumOffset = 32;
 constexpr uint32_t kRecordSizesOffset = 40;
 constexpr uint32_t kSectionsOffset = 48;    // nodes, enums, names, modules: offset and count
 constexpr uint32_t kStringsOffset = 80;     // offset and size
 constexpr uint32_t kSourcesOffset = 88;     // offset and size
-constexpr uint16_t kNodeRecordSize = 68;
+constexpr uint32_t kFlagsOffset = 96;       // flags, reserved
+constexpr uint32_t kDefinitionsOffset = 104; // record size and reserved, offset, count
+constexpr uint32_t kReservedOffset = 116;
+constexpr uint16_t kNodeRecordSize = 76;
 constexpr uint16_t kEnumRecordSize = 8;
 constexpr uint16_t kNameRecordSize = 8;
 constexpr uint16_t kModuleRecordSize = 20;
+constexpr uint16_t kDefinitionRecordSize = 8;
 constexpr uint32_t kNameImplied = 1;
 constexpr uint32_t kModuleAdded = 1;
 

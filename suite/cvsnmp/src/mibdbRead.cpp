@@ -98,7 +98,7 @@ public:
     // The header and the layout of the sections. The image may hold the tree part of the file
     // only (up to the sources); fileSize is the size of the whole file.
     bool header(uint64_t fileSize, bool withSources, Section &nodes, Section &enums, Section &names,
-                Section &modules)
+                Section &modules, Section &definitions)
     {
         if (fileSize == 0) {
             return fail(CVMIB_E_FORMAT, "empty file, not a MIB database");
@@ -113,9 +113,14 @@ public:
         }
         uint16_t major = get16(p_ + 8), minor = get16(p_ + 10);
         if (major != kMajorVersion) {
-            return fail(CVMIB_E_VERSION, "database version " + std::to_string(major) + "." +
-                                             std::to_string(minor) + "; this library reads " +
-                                             std::to_string(kMajorVersion) + ".x");
+            std::string version = "database version " + std::to_string(major) + "." +
+                                  std::to_string(minor) + "; this library reads " +
+                                  std::to_string(kMajorVersion) + ".x";
+            if (major < kMajorVersion) {
+                version += ": an earlier format, compile the database again from its modules "
+                           "(mibtool create)";
+            }
+            return fail(CVMIB_E_VERSION, version);
         }
         uint32_t headerSize = get32(p_ + 12);
         uint64_t declared = get64(p_ + 16);
@@ -131,7 +136,8 @@ public:
         if (headerSize < kHeaderSize || headerSize > size_) {
             return fail(CVMIB_E_CORRUPT, "bad header size " + std::to_string(headerSize));
         }
-        if (get32(p_ + 96) != 0 || get32(p_ + 100) != 0) {
+        if (get32(p_ + kFlagsOffset) != 0 || get32(p_ + kFlagsOffset + 4) != 0 ||
+            get16(p_ + kDefinitionsOffset + 2) != 0 || get32(p_ + kReservedOffset) != 0) {
             return fail(CVMIB_E_CORRUPT, "unknown header flags");
         }
         sourcesOffset_ = get32(p_ + kSourcesOffset);
@@ -152,15 +158,18 @@ public:
             xxh64(p_ + sourcesOffset_, sourcesSize_) != get64(p_ + kSourcesChecksumOffset)) {
             return fail(CVMIB_E_CORRUPT, "checksum mismatch in the module sources: the file is damaged");
         }
-        const uint16_t minimum[4] = {kNodeRecordSize, kEnumRecordSize, kNameRecordSize,
-                                     kModuleRecordSize};
-        Section *sections[4] = {&nodes, &enums, &names, &modules};
-        const char *what[4] = {"node", "enum", "name", "module"};
-        for (int i = 0; i < 4; ++i) {
+        const uint16_t minimum[5] = {kNodeRecordSize, kEnumRecordSize, kNameRecordSize,
+                                     kModuleRecordSize, kDefinitionRecordSize};
+        Section *sections[5] = {&nodes, &enums, &names, &modules, &definitions};
+        const char *what[5] = {"node", "enum", "name", "module", "definition"};
+        for (int i = 0; i < 5; ++i) {
             Section &s = *sections[i];
-            s.recordSize = get16(p_ + kRecordSizesOffset + 2 * i);
-            s.offset = get32(p_ + kSectionsOffset + 8 * i);
-            s.count = get32(p_ + kSectionsOffset + 4 + 8 * i);
+            // The definitions came with version 2 and sit behind the first four.
+            const unsigned char *size = i < 4 ? p_ + kRecordSizesOffset + 2 * i : p_ + kDefinitionsOffset;
+            const unsigned char *place = i < 4 ? p_ + kSectionsOffset + 8 * i : p_ + kDefinitionsOffset + 4;
+            s.recordSize = get16(size);
+            s.offset = get32(place);
+            s.count = get32(place + 4);
             if (s.recordSize < minimum[i]) {
                 return fail(CVMIB_E_CORRUPT, std::string(what[i]) + " records of " +
                                                  std::to_string(s.recordSize) + " bytes are too short");
@@ -275,6 +284,7 @@ Database::~Database()
     delete[] nodes_;
     delete[] enums_;
     delete[] names_;
+    delete[] definitions_;
 }
 
 std::unique_ptr<Database> Database::load(std::string image, int *code, std::string *error,
@@ -302,19 +312,24 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
     }
     db->image_ = std::move(image); // texts point into this block from here on
     Loader in(db->image_.get(), size, code, error);
-    Section nodes, enums, names, modules;
-    if (!in.header(fileSize, withSources, nodes, enums, names, modules)) {
+    Section nodes, enums, names, modules, definitions;
+    if (!in.header(fileSize, withSources, nodes, enums, names, modules, definitions)) {
         return nullptr;
     }
 
     db->nodes_ = new (std::nothrow) CVmibNode[nodes.count ? nodes.count : 1]();
     db->enums_ = new (std::nothrow) CVmibEnum[enums.count ? enums.count : 1]();
     db->names_ = new (std::nothrow) CVmibName[names.count ? names.count : 1]();
+    db->definitions_ = new (std::nothrow) CVmibDefinition[definitions.count ? definitions.count : 1]();
     std::vector<CVmibNode *> lastChild;
-    bool allocated = db->nodes_ != nullptr && db->enums_ != nullptr && db->names_ != nullptr;
+    // The last node that counted for each module, so that a node counts once per module.
+    std::vector<uint32_t> countedFor;
+    bool allocated = db->nodes_ != nullptr && db->enums_ != nullptr && db->names_ != nullptr &&
+                     db->definitions_ != nullptr;
     try {
         lastChild.assign(size_t(nodes.count) + 1, nullptr);
         db->modules_.resize(modules.count);
+        countedFor.assign(modules.count, kNone);
     } catch (const std::bad_alloc &) {
         allocated = false;
     }
@@ -377,7 +392,22 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
         n.implied = (flags & kNameImplied) != 0;
     }
 
-    uint32_t enumCursor = 0, nameCursor = 0;
+    // Definition labels and modules; the labels are checked against their node's number below.
+    for (uint32_t i = 0; i < definitions.count; ++i) {
+        const unsigned char *r = in.record(definitions, i);
+        CVmibDefinition &d = db->definitions_[i];
+        if (!in.text(get32(r), &d.label, "definition label", i)) {
+            return nullptr;
+        }
+        uint32_t module = get32(r + 4);
+        if (d.label == nullptr || (module != kNone && module >= modules.count)) {
+            in.fail(CVMIB_E_CORRUPT, "definition " + std::to_string(i) + " is malformed");
+            return nullptr;
+        }
+        d.module = module != kNone ? db->modules_[module].name : nullptr;
+    }
+
+    uint32_t enumCursor = 0, nameCursor = 0, definitionCursor = 0;
     for (uint32_t i = 0; i < nodes.count; ++i) {
         const unsigned char *r = in.record(nodes, i);
         CVmibNode &node = db->nodes_[i];
@@ -456,16 +486,36 @@ std::unique_ptr<Database> Database::parse(std::unique_ptr<char[]> image, size_t 
             *lists[l] = count ? &db->names_[first] : nullptr;
         }
 
+        auto count = [&](uint32_t module) {
+            if (module != kNone && countedFor[module] != i) {
+                countedFor[module] = i;
+                ++db->modules_[module].nodeCount;
+            }
+        };
         uint32_t module = get32(r + 64);
         if (module != kNone) {
             if (module >= modules.count) {
                 return bad("module index " + std::to_string(module) + " out of range");
             }
             node.module = db->modules_[module].name;
-            ++db->modules_[module].nodeCount;
+            count(module);
         }
+
+        uint32_t definitionFirst = get32(r + 68), definitionCount = get32(r + 72);
+        if (!takeRun(definitionFirst, definitionCount, definitionCursor, definitions.count)) {
+            return bad("definition records out of sequence");
+        }
+        for (uint32_t k = 0; k < definitionCount; ++k) {
+            CVmibDefinition &d = db->definitions_[definitionFirst + k];
+            if (!validLabel(d.label, node.subid)) {
+                return bad("further label " + std::to_string(k + 1) + " is malformed");
+            }
+            d.next = k + 1 < definitionCount ? &d + 1 : nullptr;
+            count(get32(in.record(definitions, definitionFirst + k) + 4));
+        }
+        node.also = definitionCount ? &db->definitions_[definitionFirst] : nullptr;
     }
-    if (enumCursor != enums.count || nameCursor != names.count) {
+    if (enumCursor != enums.count || nameCursor != names.count || definitionCursor != definitions.count) {
         in.fail(CVMIB_E_CORRUPT, "list records left over after the last node");
         return nullptr;
     }

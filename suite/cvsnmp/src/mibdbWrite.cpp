@@ -113,9 +113,9 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     }
 
     StringTable strings;
-    std::string nodes, enums, names, modules;
+    std::string nodes, enums, names, modules, definitions;
     nodes.reserve(n * kNodeRecordSize);
-    uint32_t enumCount = 0, nameCount = 0;
+    uint32_t enumCount = 0, nameCount = 0, definitionCount = 0;
     for (uint32_t i : order) {
         const NodeSpec &node = model.nodes[i];
         if (node.label.empty()) {
@@ -153,6 +153,17 @@ bool serialize(const Model &model, std::string &image, std::string *error)
             nameCount += static_cast<uint32_t>(list->size());
         }
         put32(nodes, node.module);
+        put32(nodes, definitionCount);
+        put32(nodes, static_cast<uint32_t>(node.also.size()));
+        for (const Definition &d : node.also) {
+            if (d.label.empty() || (d.module != kNone && d.module >= model.modules.size())) {
+                fail(error, "node " + node.label + ": a further definition without label or module");
+                return false;
+            }
+            put32(definitions, strings.add(d.label));
+            put32(definitions, d.module);
+        }
+        definitionCount += static_cast<uint32_t>(node.also.size());
     }
     std::string sources;
     for (const ModuleSpec &m : model.modules) {
@@ -177,7 +188,8 @@ bool serialize(const Model &model, std::string &image, std::string *error)
         return offset;
     };
     uint64_t nodeOffset = place(nodes), enumOffset = place(enums), nameOffset = place(names),
-             moduleOffset = place(modules), stringOffset = place(text);
+             moduleOffset = place(modules), definitionOffset = place(definitions),
+             stringOffset = place(text);
     uint64_t sourcesOffset = size;
     size += sources.size();
     if (size > 0xffffffffu) {
@@ -190,6 +202,7 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     std::memcpy(&image[enumOffset], enums.data(), enums.size());
     std::memcpy(&image[nameOffset], names.data(), names.size());
     std::memcpy(&image[moduleOffset], modules.data(), modules.size());
+    std::memcpy(&image[definitionOffset], definitions.data(), definitions.size());
     std::memcpy(&image[stringOffset], text.data(), text.size());
     std::memcpy(&image[sourcesOffset], sources.data(), sources.size());
 
@@ -217,6 +230,11 @@ bool serialize(const Model &model, std::string &image, std::string *error)
     put32(header, static_cast<uint32_t>(sourcesOffset));
     put32(header, static_cast<uint32_t>(sources.size()));
     put32(header, 0); // flags
+    put32(header, 0); // reserved
+    put16(header, kDefinitionRecordSize);
+    put16(header, 0);
+    put32(header, static_cast<uint32_t>(definitionOffset));
+    put32(header, definitionCount);
     put32(header, 0); // reserved
     std::memcpy(&image[0], header.data(), header.size());
     set64(&image[kTreeChecksumOffset], xxh64(image.data() + kHeaderSize, sourcesOffset - kHeaderSize));
