@@ -21,18 +21,20 @@ set(CVGUI_INCLUDE_DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/cvgui)
 set(CVGUI_CMAKE_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/cvgui)
 if(WIN32)
   set(CVGUI_HALF native)
-  set(CVGUI_PACKAGE_LIBRARIES cvgui afx afx_module cv cvutil cvw cvsnmp cvhelp)
-  # The native half is cvgui::kel; its file stays cvgui.dll.
-  set_target_properties(cvgui PROPERTIES EXPORT_NAME kel)
-  target_sources(cvgui PRIVATE ${CMAKE_BINARY_DIR}/generated/cvguiVersion.rc)
+  # The native half's target is cvgui_kel, cvgui::kel once installed; its file stays cvgui.dll.
+  set(CVGUI_LIBRARY cvgui_kel)
+  set(CVGUI_PACKAGE_LIBRARIES cvgui_kel afx afx_module cv cvutil cvw cvsnmp cvhelp)
+  set_target_properties(cvgui_kel PROPERTIES EXPORT_NAME kel)
+  target_sources(cvgui_kel PRIVATE ${CMAKE_BINARY_DIR}/generated/cvguiVersion.rc)
 else()
   set(CVGUI_HALF motif)
+  set(CVGUI_LIBRARY cvgui)
   set(CVGUI_PACKAGE_LIBRARIES cvgui cv cvutil cvw cvsnmp)
   set_target_properties(cvgui PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 endif()
 
 # The version header is generated; it sits beside the other public headers once installed.
-target_include_directories(cvgui PUBLIC $<BUILD_INTERFACE:${CVGUI_GENERATED_INCLUDE_DIR}>)
+target_include_directories(${CVGUI_LIBRARY} PUBLIC $<BUILD_INTERFACE:${CVGUI_GENERATED_INCLUDE_DIR}>)
 install(FILES ${CVGUI_GENERATED_INCLUDE_DIR}/cvguiVersion.h DESTINATION ${CVGUI_INCLUDE_DESTINATION})
 
 # Installs a library of the package with the headers of its include directories. Directories of

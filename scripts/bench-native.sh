@@ -14,13 +14,17 @@ fi
 
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$here/wineprefix.sh" "$WINEPREFIX" || exit 1
+# The persistent server goes when the script ends, interrupted or not.
+trap 'wineserver -k </dev/null >/dev/null 2>&1' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot </dev/null >/dev/null 2>&1
 
 status=0
 for b in "$build"/bin/bench_native_*.exe; do
-  wine "$b" </dev/null || { echo "bench-native: $(basename "$b") failed" >&2; status=1; }
+  wine "$b" </dev/null &
+  wait $! || { echo "bench-native: $(basename "$b") failed" >&2; status=1; }
   echo
 done
-wineserver -k </dev/null >/dev/null 2>&1
 exit $status

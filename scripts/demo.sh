@@ -13,20 +13,22 @@ demo=$build/bin/cvdemo
 if [ "${1:-}" = --shot ]; then
   shot=$2
   shift 2
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  "$demo" --ready "$@" >"$fifo" &
+  # The pipe lives in a private directory made by mktemp, so no other process can take its name.
+  dir=$(mktemp -d) || exit 1
+  trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM HUP
+  mkfifo "$dir/ready"
+  "$demo" --ready "$@" >"$dir/ready" &
   pid=$!
-  if timeout 20 grep -q -m1 'cvdemo: ready' <"$fifo"; then
+  # The demo says when its window has painted and its event queue is empty.
+  if timeout 20 grep -q -m1 'cvdemo: ready' <"$dir/ready"; then
     xwd -root -silent | convert xwd:- -trim +repage "$shot"
     status=$?
   else
     echo "demo: the demo window did not come up" >&2
     status=1
   fi
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  rm -f "$fifo"
   exit $status
 fi
 

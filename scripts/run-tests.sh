@@ -24,13 +24,14 @@ if [ -d "$build/windows" ]; then
   "$here/wineprefix.sh" "$prefix" || exit 1
   export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   # A persistent server makes each test process start in a fraction of a second; its output is
-  # detached so that ctest does not wait on inherited pipes.
+  # detached so that ctest does not wait on inherited pipes. It goes when the script ends, however
+  # it ends.
+  trap 'wineserver -k </dev/null >/dev/null 2>&1' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM HUP
   wineserver -p </dev/null >/dev/null 2>&1
   wine wineboot </dev/null >/dev/null 2>&1
 fi
 
-ctest --test-dir "$build" --output-on-failure "$@"
-status=$?
-
-[ -d "$build/windows" ] && wineserver -k </dev/null >/dev/null 2>&1
-exit $status
+ctest --test-dir "$build" --output-on-failure "$@" &
+wait $!

@@ -14,8 +14,8 @@ packages=(
   xfonts-base
   # the German catalogue is shown in a German UTF-8 locale, with Xft fonts
   locales fonts-dejavu-core
-  # MIB compiler and the libFuzzer build
-  libsnmp-dev libsnmp-base clang libclang-rt-14-dev
+  # MIB compiler and the libFuzzer build; xxHash for the database checksum
+  libsnmp-dev libsnmp-base clang libclang-rt-14-dev libxxhash-dev
   # Windows build and the native half under Wine
   wine wine64 g++-mingw-w64-x86-64-posix mingw-w64-tools
   # a Japanese font for the native half's Japanese dialogs

@@ -8,6 +8,9 @@ exec 9>"$prefix.lock"
 flock 9
 [ -f "$prefix/.cvgui-ready-2" ] && exit 0
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# wineboot starts the prefix's server; an interrupted set-up stops it again.
+trap 'wineserver -k </dev/null >/dev/null 2>&1; exit 130' INT
+trap 'wineserver -k </dev/null >/dev/null 2>&1; exit 143' TERM HUP
 wineboot -i </dev/null >/dev/null 2>&1 || { echo "wineprefix: wineboot failed for $prefix" >&2; exit 1; }
 # Wine's own Tahoma, the dialog font, is not found where Debian keeps it: give it to the prefix.
 # The Japanese templates' "MS UI Gothic" is drawn with IPA's proportional Gothic.

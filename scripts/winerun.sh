@@ -16,4 +16,10 @@ if [ "${CVGUI_REUSE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$here/wineprefix.sh" "$prefix" || exit 1
-exec wine "$@"
+# The program in the background, so that an interrupt stops it at once; the server it may have
+# started ends by itself once its last client has gone.
+trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 130' INT
+trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 143' TERM HUP
+wine "$@" <&0 &
+pid=$!
+wait $pid

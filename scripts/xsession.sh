@@ -6,6 +6,9 @@ set -uo pipefail
 
 tmp=$(mktemp -d)
 cleanup() {
+  # The command first (it may still be running when the script is interrupted), then the window
+  # manager and the server.
+  [ -n "${cmd_pid:-}" ] && kill "$cmd_pid" 2>/dev/null
   # mwm can hang in its SIGTERM handler while the server goes away: no handler for KILL.
   [ -n "${wm_pid:-}" ] && kill -KILL "$wm_pid" 2>/dev/null
   [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
@@ -13,7 +16,8 @@ cleanup() {
   rm -rf "$tmp"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 
 # Starts Xvfb on a free display and mwm on it; false when either does not come up.
 start_session() {
@@ -51,4 +55,10 @@ for attempt in 1 2 3; do
   [ "$attempt" = 3 ] && exit 1
 done
 
-"$@"
+# In the background, so that an interrupt reaches the traps at once rather than after the command.
+"$@" <&0 &
+cmd_pid=$!
+wait "$cmd_pid"
+status=$?
+cmd_pid=
+exit $status

@@ -7,7 +7,9 @@
 //
 // Window objects are looked up by handle: the objects the layer created or subclassed are
 // permanent; for any other handle FromHandle hands out a temporary wrapper that lives until
-// DeleteTempMap (CWinApp::OnIdle), so callers must not keep it. The maps serve the GUI thread.
+// DeleteTempMap (CWinApp::OnIdle) or, in a tool's own message loop, until its handle has gone and
+// later look-ups clear the map (temporaries never outgrow the live handles by more than twice),
+// so callers must not keep it. The maps serve the GUI thread.
 #ifndef CVGUI_AFXWIN_H
 #define CVGUI_AFXWIN_H
 
@@ -244,6 +246,7 @@ public:
     static CWnd *FromHandle(HWND hWnd);
     static CWnd *FromHandlePermanent(HWND hWnd);
     static void DeleteTempMap();
+    static size_t GetTempMapCount(); // temporary wrappers alive now
     BOOL Attach(HWND hWndNew);
     HWND Detach();
     // Routes the window's messages through this object; the old procedure becomes the default.

@@ -7,9 +7,15 @@
 #include <unordered_map>
 
 // Objects by handle: permanent ones belong to their owners; temporary ones are made on demand
-// for handles nobody wraps and are deleted together by deleteTemporaries.
+// for handles nobody wraps and are deleted together by deleteTemporaries (on idle), and, since a
+// tool's own message loop never idles, by fromHandle itself: each time the temporaries have
+// doubled, those whose handle has gone are deleted, so they never outgrow the live handles.
 template <class Handle, class Object> class HandleMap {
 public:
+    using Alive = bool (*)(Handle);
+    using Drop = void (*)(Object *);
+    HandleMap(Alive alive, Drop drop) : alive_(alive), drop_(drop) {}
+
     Object *lookupPermanent(Handle h) const
     {
         auto it = permanent_.find(h);
@@ -28,10 +34,14 @@ public:
         if (it != temporary_.end()) {
             return it->second;
         }
+        if (temporary_.size() >= sweepAt_) {
+            sweep();
+        }
         Object *o = make(h);
         temporary_[h] = o;
         return o;
     }
+    size_t temporaryCount() const { return temporary_.size(); }
     bool setPermanent(Handle h, Object *o) { return permanent_.emplace(h, o).second; }
     void removePermanent(Handle h, Object *o)
     {
@@ -51,16 +61,34 @@ public:
         temporary_.erase(it);
         return o;
     }
-    template <class Drop> void deleteTemporaries(Drop drop)
+    void deleteTemporaries()
     {
         auto all = std::move(temporary_);
         temporary_.clear();
         for (auto &entry : all) {
-            drop(entry.second);
+            drop_(entry.second);
         }
     }
 
 private:
+    static constexpr size_t kFirstSweep = 64;
+
+    void sweep()
+    {
+        for (auto it = temporary_.begin(); it != temporary_.end();) {
+            if (alive_(it->first)) {
+                ++it;
+            } else {
+                drop_(it->second);
+                it = temporary_.erase(it);
+            }
+        }
+        sweepAt_ = temporary_.size() * 2 > kFirstSweep ? temporary_.size() * 2 : kFirstSweep;
+    }
+
+    Alive alive_;
+    Drop drop_;
+    size_t sweepAt_ = kFirstSweep;
     std::unordered_map<Handle, Object *> permanent_;
     std::unordered_map<Handle, Object *> temporary_;
 };

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 thread_local AFX_MODULE_STATE *currentModuleState = nullptr;
@@ -10,23 +11,23 @@ thread_local AFX_MODULE_STATE *currentModuleState = nullptr;
 // The executable's file name without directory and extension.
 const char *exeBaseName()
 {
-    static char name[MAX_PATH];
-    if (name[0] == '\0') {
-        char path[MAX_PATH];
-        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-        path[n < sizeof path ? n : sizeof path - 1] = '\0';
-        const char *base = path;
-        for (const char *p = path; *p != '\0'; p++) {
-            if (*p == '\\' || *p == '/' || *p == ':') {
-                base = p + 1;
-            }
+    static std::string name;
+    if (name.empty()) {
+        // However long the path: GetModuleFileName cuts one that does not fit the buffer.
+        std::string path(MAX_PATH, '\0');
+        DWORD n;
+        while ((n = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()))) == path.size() &&
+               path.size() < 32768) {
+            path.resize(path.size() * 2);
         }
-        lstrcpynA(name, base, sizeof name);
-        if (char *dot = strrchr(name, '.')) {
-            *dot = '\0';
+        path.resize(n < path.size() ? n : 0);
+        name = path.substr(path.find_last_of("\\/:") + 1); // npos + 1 is 0: the whole path
+        size_t dot = name.rfind('.');
+        if (dot != std::string::npos) {
+            name.resize(dot);
         }
     }
-    return name;
+    return name.c_str();
 }
 
 // The command line after the program name, as a WinMain would receive it.

@@ -4,13 +4,21 @@
 namespace {
 HandleMap<HGDIOBJ, CGdiObject> &gdiMap()
 {
-    static HandleMap<HGDIOBJ, CGdiObject> map;
+    static HandleMap<HGDIOBJ, CGdiObject> map([](HGDIOBJ h) { return ::GetObjectType(h) != 0; },
+                                              [](CGdiObject *o) {
+                                                  o->m_hObject = nullptr; // borrowed: never deleted here
+                                                  delete o;
+                                              });
     return map;
 }
 
 HandleMap<HDC, CDC> &dcMap()
 {
-    static HandleMap<HDC, CDC> map;
+    static HandleMap<HDC, CDC> map([](HDC h) { return ::GetObjectType(h) != 0; },
+                                   [](CDC *dc) {
+                                       dc->m_hDC = nullptr;
+                                       delete dc;
+                                   });
     return map;
 }
 } // namespace
@@ -37,10 +45,7 @@ CGdiObject *CGdiObject::FromHandle(HGDIOBJ hObject)
 
 void CGdiObject::DeleteTempMap()
 {
-    gdiMap().deleteTemporaries([](CGdiObject *o) {
-        o->m_hObject = nullptr; // borrowed: never deleted through a temporary wrapper
-        delete o;
-    });
+    gdiMap().deleteTemporaries();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -94,10 +99,7 @@ CDC *CDC::FromHandle(HDC hDC)
 
 void CDC::DeleteTempMap()
 {
-    dcMap().deleteTemporaries([](CDC *dc) {
-        dc->m_hDC = nullptr;
-        delete dc;
-    });
+    dcMap().deleteTemporaries();
 }
 
 void afxDropTempDC(HDC hDC)

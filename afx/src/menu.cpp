@@ -4,7 +4,11 @@
 namespace {
 HandleMap<HMENU, CMenu> &menuMap()
 {
-    static HandleMap<HMENU, CMenu> map;
+    static HandleMap<HMENU, CMenu> map([](HMENU h) { return ::IsMenu(h) != FALSE; },
+                                       [](CMenu *m) {
+                                           m->m_hMenu = nullptr;
+                                           delete m;
+                                       });
     return map;
 }
 } // namespace
@@ -27,10 +31,7 @@ CMenu *CMenu::FromHandle(HMENU hMenu)
 
 void CMenu::DeleteTempMap()
 {
-    menuMap().deleteTemporaries([](CMenu *m) {
-        m->m_hMenu = nullptr;
-        delete m;
-    });
+    menuMap().deleteTemporaries();
 }
 
 BOOL CMenu::Attach(HMENU hMenu)

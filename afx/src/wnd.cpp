@@ -6,7 +6,11 @@ namespace {
 
 HandleMap<HWND, CWnd> &windowMap()
 {
-    static HandleMap<HWND, CWnd> map;
+    static HandleMap<HWND, CWnd> map([](HWND h) { return ::IsWindow(h) != FALSE; },
+                                     [](CWnd *w) {
+                                         w->m_hWnd = nullptr;
+                                         delete w;
+                                     });
     return map;
 }
 
@@ -153,10 +157,12 @@ CWnd *CWnd::FromHandlePermanent(HWND hWnd)
 
 void CWnd::DeleteTempMap()
 {
-    windowMap().deleteTemporaries([](CWnd *w) {
-        w->m_hWnd = nullptr;
-        delete w;
-    });
+    windowMap().deleteTemporaries();
+}
+
+size_t CWnd::GetTempMapCount()
+{
+    return windowMap().temporaryCount();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)

@@ -29,7 +29,8 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "execCmdFromGUI", "execXzbgraph", "sprintVersion", "addMessage",
                              "AddButtonPanelB", "AddSList", "CVxmListAddItemSorted", "AddMSyncTitleAndList",
                              "CVxmgetCharStringFromXmString", "allFonts", "generateFontName",
-                             "sprintFontNameFromFontList"}) {
+                             "sprintFontNameFromFontList",
+                             "popupDescribeEvent", "popupDescribeEventForKel"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.

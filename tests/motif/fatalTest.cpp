@@ -127,7 +127,7 @@ void startWatching()
 
 } // namespace
 
-TEST(FatalScenario, DISABLED_InternalErrorWithoutExtra)
+CHILD_TEST(FatalScenario, InternalErrorWithoutExtra)
 {
     expectedText = "INTERNAL ERROR at: mibSel.cpp:42.\nContact your Brannock Support representative.\n";
     expectedStyle = XmDIALOG_PRIMARY_APPLICATION_MODAL;
@@ -135,7 +135,7 @@ TEST(FatalScenario, DISABLED_InternalErrorWithoutExtra)
     x_internal_error_str(exitProc, app().shell, nullptr, "/src/util_libs/mibSel.cpp", 42);
 }
 
-TEST(FatalScenario, DISABLED_ModelessReportWithExtraText)
+CHILD_TEST(FatalScenario, ModelessReportWithExtraText)
 {
     tellUserModal = 0;
     expectedText = "INTERNAL ERROR at: descEvent.cpp:7.\nContact your Brannock Support representative.\n"
@@ -145,7 +145,7 @@ TEST(FatalScenario, DISABLED_ModelessReportWithExtraText)
     x_internal_error_str(nullptr, app().shell, "The MIB database is damaged.", "lib/descEvent.cpp", 7);
 }
 
-TEST(FatalScenario, DISABLED_LongTextIsCut)
+CHILD_TEST(FatalScenario, LongTextIsCut)
 {
     expectedText = std::string(10239, 'z');
     expectedStyle = XmDIALOG_PRIMARY_APPLICATION_MODAL;
@@ -154,7 +154,7 @@ TEST(FatalScenario, DISABLED_LongTextIsCut)
     tellUserThenExit(exitProc, app().shell, "%s", longText.c_str());
 }
 
-TEST(FatalScenario, DISABLED_FullArgumentListStopsTheBuilder)
+CHILD_TEST(FatalScenario, FullArgumentListStopsTheBuilder)
 {
     expectedStart = "INTERNAL ERROR at: Form.cpp:";
     expectedEnd = "AddVPane: no room for resource \"sashShadowThickness\": the staged argument list holds "
@@ -171,12 +171,12 @@ TEST(FatalScenario, DISABLED_FullArgumentListStopsTheBuilder)
     printf("builder returned\n");
 }
 
-TEST(FatalScenario, DISABLED_NoShellWritesToStandardError)
+CHILD_TEST(FatalScenario, NoShellWritesToStandardError)
 {
     tellUserThenExit(exitProc, nullptr, "Cannot open display %s", ":99");
 }
 
-TEST(FatalScenario, DISABLED_NotAShell)
+CHILD_TEST(FatalScenario, NotAShell)
 {
     Widget form = XmCreateForm(app().shell, const_cast<char *>("notAShell"), nullptr, 0);
     tellUserThenExit(exitProc, form, "Lost the map session");
@@ -184,7 +184,7 @@ TEST(FatalScenario, DISABLED_NotAShell)
 
 TEST(FatalReport, UserReadsItAndClosesTheApplication)
 {
-    IsolatedRun run = runTestProcess("FatalScenario.DISABLED_InternalErrorWithoutExtra");
+    IsolatedRun run = runTestProcess("FatalScenario.InChild_InternalErrorWithoutExtra");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("window manager close ignored\n"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("exit procedure called with 1; checks passed"), std::string::npos) << run.output;
@@ -192,7 +192,7 @@ TEST(FatalReport, UserReadsItAndClosesTheApplication)
 
 TEST(FatalReport, ModelessWhenAskedAndExtraTextLast)
 {
-    IsolatedRun run = runTestProcess("FatalScenario.DISABLED_ModelessReportWithExtraText");
+    IsolatedRun run = runTestProcess("FatalScenario.InChild_ModelessReportWithExtraText");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("window manager close ignored\n"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("Failure"), std::string::npos) << run.output;
@@ -200,14 +200,14 @@ TEST(FatalReport, ModelessWhenAskedAndExtraTextLast)
 
 TEST(FatalReport, LongTextsAreCut)
 {
-    IsolatedRun run = runTestProcess("FatalScenario.DISABLED_LongTextIsCut");
+    IsolatedRun run = runTestProcess("FatalScenario.InChild_LongTextIsCut");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("exit procedure called with 1; checks passed"), std::string::npos) << run.output;
 }
 
 TEST(FatalReport, BuilderWithNoRoomLeftStopsInsteadOfOverrunning)
 {
-    IsolatedRun run = runTestProcess("FatalScenario.DISABLED_FullArgumentListStopsTheBuilder");
+    IsolatedRun run = runTestProcess("FatalScenario.InChild_FullArgumentListStopsTheBuilder");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_EQ(run.output.find("builder returned"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("Failure"), std::string::npos) << run.output;
@@ -215,8 +215,8 @@ TEST(FatalReport, BuilderWithNoRoomLeftStopsInsteadOfOverrunning)
 
 TEST(FatalReport, WithoutAShellTheTextGoesToStandardErrorAtOnce)
 {
-    for (const char *scenario : {"FatalScenario.DISABLED_NoShellWritesToStandardError",
-                                 "FatalScenario.DISABLED_NotAShell"}) {
+    for (const char *scenario : {"FatalScenario.InChild_NoShellWritesToStandardError",
+                                 "FatalScenario.InChild_NotAShell"}) {
         IsolatedRun run = runTestProcess(scenario);
         EXPECT_EQ(run.status, 1) << run.output;
         EXPECT_EQ(run.output.find("exit procedure"), std::string::npos) << run.output;

@@ -117,7 +117,8 @@ TEST(HelpMenu, OnApplicationUsesTheHandlerOfItsKindAndAboutItsProcedure)
 {
     HelpViewer viewer;
     const std::vector<std::pair<int, std::string>> kinds = {
-        {2, "file"}, {8, "volume"}, {16, "quick"}, {32, "string"}, {64, "man"}, {128, "text"}, {4, "text"},
+        {cvwHelpFile, "file"}, {cvwHelpVolume, "volume"}, {cvwQuickHelp, "quick"}, {cvwHelpString, "string"},
+        {cvwManPage, "man"},   {cvwTextFile, "text"},     {4, "text"}, // any other kind: a text file
     };
     for (const auto &k : kinds) {
         SCOPED_TRACE(k.first);
@@ -136,7 +137,7 @@ TEST(HelpMenu, OnApplicationUsesTheHandlerOfItsKindAndAboutItsProcedure)
     }
 
     Menu m = menuWindow("aboutWindow");
-    addHelpMenuItems(m.pane, const_cast<char *>("eventBrowser"), const_cast<char *>("Events"), 16, nullptr, about);
+    addHelpMenuItems(m.pane, const_cast<char *>("eventBrowser"), const_cast<char *>("Events"), cvwQuickHelp, nullptr, about);
     EXPECT_EQ(entryLabels(m.pane), labels({"Overview", "On Window", "Tasks", "What's New with Events",
                                            "Mouse and Keyboard", "Using Help", "About Events"}));
     ASSERT_TRUE(motif::popUp(m.shell));
@@ -168,7 +169,7 @@ TEST(HelpHandlers, FailureIsReportedWithTheKindTargetAndSessionError)
 {
     unsetenv(CVW_HELP_VIEWER_ENV);
     Menu m = menuWindow("failingWindow");
-    addHelpMenuItems(m.pane, const_cast<char *>("x"), const_cast<char *>("X"), 16, const_cast<char *>("tip"), nullptr);
+    addHelpMenuItems(m.pane, const_cast<char *>("x"), const_cast<char *>("X"), cvwQuickHelp, const_cast<char *>("tip"), nullptr);
     ASSERT_TRUE(motif::popUp(m.shell));
     choose(m, entryShowing(m.pane, "On Application"));
     Widget box = dialogs::newestDialog(toplevel, "Error");

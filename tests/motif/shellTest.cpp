@@ -76,7 +76,7 @@ extern "C" void XtAddEventHandler(Widget w, EventMask mask, Boolean nonMaskable,
     real(w, mask, nonMaskable, proc, data);
 }
 
-TEST(ShellScenario, DISABLED_FirstShellMarksTheConnectionCloseOnExecOnce)
+CHILD_TEST(ShellScenario, FirstShellMarksTheConnectionCloseOnExecOnce)
 {
     clearCloseOnExec();
     Widget first = AddBBoardD(app().shell, "first", "First");
@@ -93,7 +93,7 @@ TEST(ShellScenario, DISABLED_FirstShellMarksTheConnectionCloseOnExecOnce)
 
 TEST(ShellPreparation, FirstShellMarksTheConnectionCloseOnExecOnce)
 {
-    EXPECT_TRUE(runIsolated("ShellScenario.DISABLED_FirstShellMarksTheConnectionCloseOnExecOnce"));
+    EXPECT_TRUE(runIsolated("ShellScenario.InChild_FirstShellMarksTheConnectionCloseOnExecOnce"));
 }
 
 TEST(ShellPreparation, ClimbsToTheShellAndIgnoresWidgetsWithoutOne)
@@ -156,6 +156,16 @@ TEST(WidgetHelp, CallbackIsKeptAndPathsNameTheWholeTree)
     EXPECT_STREQ(getWidgetClass(button), "ApplicationShell.XmForm.XmToggleButton");
     EXPECT_STREQ(getWidgetName(app().shell), "cvguiTest");
     EXPECT_STREQ(getWidgetName(nullptr), "");
+
+    // A path longer than the 512-byte buffer is cut there, never written past it.
+    Widget deep = form;
+    std::string full = "cvguiTest.helpForm";
+    for (int i = 0; i < 8; i++) {
+        std::string name = "nested" + std::to_string(i) + std::string(70, 'x');
+        deep = AddMotifForm(deep, name.c_str());
+        full += "." + name;
+    }
+    EXPECT_EQ(std::string(getWidgetName(deep)), full.substr(0, 511));
 
     XtCallbackProc proc = [](Widget, XtPointer, XtPointer) {};
     SetWidgetHelpCallback(proc);

@@ -13,6 +13,7 @@
 #include <Xm/Text.h>
 #include <Xm/SashP.h>
 #include <clocale>
+#include <cstring>
 #include <dlfcn.h>
 #include <fstream>
 #include <unistd.h>
@@ -82,7 +83,7 @@ extern "C" void XtSetSensitive(Widget w, Boolean sensitive)
     real(w, sensitive);
 }
 
-TEST(StartupScenario, DISABLED_SetUpBeforeTheDisplayOpens)
+CHILD_TEST(StartupScenario, SetUpBeforeTheDisplayOpens)
 {
     static char path[] = "/opt/corvane/bin/xzbtool";
     static char *argv[] = {path, nullptr};
@@ -103,11 +104,11 @@ TEST(Startup, SetUpBeforeTheDisplayOpens)
     const char *lang = getenv("LANG");
     std::string saved = lang != nullptr ? lang : "";
     setenv("LANG", "de_DE.UTF-8", 1);
-    EXPECT_TRUE(runIsolated("StartupScenario.DISABLED_SetUpBeforeTheDisplayOpens"));
+    EXPECT_TRUE(runIsolated("StartupScenario.InChild_SetUpBeforeTheDisplayOpens"));
     lang != nullptr ? setenv("LANG", saved.c_str(), 1) : unsetenv("LANG");
 }
 
-TEST(ResourceScenario, DISABLED_EmptyNameIsRememberedAndMeansCVw)
+CHILD_TEST(ResourceScenario, EmptyNameIsRememberedAndMeansCVw)
 {
     databaseLines();
     app();
@@ -121,7 +122,7 @@ TEST(ResourceScenario, DISABLED_EmptyNameIsRememberedAndMeansCVw)
     EXPECT_EQ(read(nullptr).pollInterval, 30);
 }
 
-TEST(ResourceScenario, DISABLED_NullRemembersNothing)
+CHILD_TEST(ResourceScenario, NullRemembersNothing)
 {
     databaseLines();
     app();
@@ -130,7 +131,7 @@ TEST(ResourceScenario, DISABLED_NullRemembersNothing)
     EXPECT_EQ(read(nullptr).pollInterval, 45) << "the first name given after a null one is remembered";
 }
 
-TEST(ResourceScenario, DISABLED_FirstNameIsRememberedWithXtsConverters)
+CHILD_TEST(ResourceScenario, FirstNameIsRememberedWithXtsConverters)
 {
     databaseLines();
     app();
@@ -154,7 +155,7 @@ TEST(ResourceScenario, DISABLED_FirstNameIsRememberedWithXtsConverters)
     EXPECT_STREQ(other.title, "From the class");
 }
 
-TEST(ResourceScenario, DISABLED_AppDefaultsServerAndCommandLine)
+CHILD_TEST(ResourceScenario, AppDefaultsServerAndCommandLine)
 {
     // The three places of a Motif user's settings: the class's app-defaults file, the resources
     // loaded into the server (xrdb), and -xrm on the command line, which wins.
@@ -190,24 +191,27 @@ TEST(ResourceScenario, DISABLED_AppDefaultsServerAndCommandLine)
     rmdir(dir);
 }
 
-TEST(ApplicationResources, EmptyNameIsRememberedAndMeansCVw)
+CHILD_TEST(ResourceScenario, WithoutAWidgetTheDefaultsAreFilled)
 {
-    EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_EmptyNameIsRememberedAndMeansCVw"));
+    // No display opened and no top-level shell: the resource list's own defaults.
+    ToolResources r;
+    memset(&r, 0x5A, sizeof r);
+    _CVGetApplicationResources("xzbgraph", nullptr, &r, toolResources, XtNumber(toolResources));
+    EXPECT_EQ(r.pollInterval, 60);
+    EXPECT_FALSE(r.verbose);
+    EXPECT_EQ(r.margin, 4);
+    EXPECT_STREQ(r.title, "untitled");
+    EXPECT_EQ(r.flashColour, 0u) << "a colour needs a display: left zero";
+    free(r.title); // a copy, the caller's
 }
 
-TEST(ApplicationResources, NullRemembersNothing)
+TEST(ApplicationResources, EachScenarioInAProcessOfItsOwn)
 {
-    EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_NullRemembersNothing"));
-}
-
-TEST(ApplicationResources, FirstNameIsRememberedWithXtsConverters)
-{
-    EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_FirstNameIsRememberedWithXtsConverters"));
-}
-
-TEST(ApplicationResources, AppDefaultsServerAndCommandLine)
-{
-    EXPECT_TRUE(runIsolated("ResourceScenario.DISABLED_AppDefaultsServerAndCommandLine"));
+    for (const char *scenario : {"EmptyNameIsRememberedAndMeansCVw", "NullRemembersNothing",
+                                 "FirstNameIsRememberedWithXtsConverters", "AppDefaultsServerAndCommandLine",
+                                 "WithoutAWidgetTheDefaultsAreFilled"}) {
+        EXPECT_TRUE(runIsolated(std::string("ResourceScenario.InChild_") + scenario));
+    }
 }
 
 TEST(Icon, ShellGetsItsIconAndIconName)
@@ -245,14 +249,7 @@ TEST(PanedWindows, HiddenSashesAreStagedLastAndLeaveTheTabOrder)
     XtSetArg(widgetArgs[widgetArgCnt], XmNwidth, 200), widgetArgCnt++;
     XtSetArg(widgetArgs[widgetArgCnt], XmNheight, 100), widgetArgCnt++;
     setupPane();
-    ASSERT_EQ(widgetArgCnt, 6u);
-    EXPECT_STREQ(widgetArgs[2].name, XmNsashHeight);
-    EXPECT_STREQ(widgetArgs[3].name, XmNsashWidth);
-    EXPECT_STREQ(widgetArgs[4].name, XmNsashShadowThickness);
-    EXPECT_STREQ(widgetArgs[5].name, XmNsashIndent);
-    for (int i = 2; i < 6; i++) {
-        EXPECT_EQ(widgetArgs[i].value, 0);
-    }
+    ASSERT_EQ(widgetArgCnt, 6u) << "the caller's two, then the four of the sashes";
 
     Widget shell = motif::newTopLevel("panes");
     Widget paned = XmCreatePanedWindow(shell, const_cast<char *>("paned"), widgetArgs, widgetArgCnt);

@@ -105,7 +105,7 @@ extern "C" void XtSetValues(Widget w, ArgList args, Cardinal count)
     real(w, args, count);
 }
 
-TEST(ColourScenario, DISABLED_FirstTextFieldFixesBothColours)
+CHILD_TEST(ColourScenario, FirstTextFieldFixesBothColours)
 {
     Widget form = XmCreateForm(app().shell, const_cast<char *>("f"), nullptr, 0);
     XColor blue{}, exact{};
@@ -128,7 +128,7 @@ TEST(ColourScenario, DISABLED_FirstTextFieldFixesBothColours)
 
 TEST(TextColours, FirstTextFieldFixesBothColours)
 {
-    EXPECT_TRUE(runIsolated("ColourScenario.DISABLED_FirstTextFieldFixesBothColours"));
+    EXPECT_TRUE(runIsolated("ColourScenario.InChild_FirstTextFieldFixesBothColours"));
 }
 
 TEST(TextColours, EditableFieldsLookEditableAndTakeTheFocus)

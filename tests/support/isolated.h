@@ -1,10 +1,14 @@
-// Runs one test of the running executable in a fresh process. For code with process-wide state
-// (caches filled once, exit paths): write the scenario as a test named DISABLED_..., so that it
-// runs only when asked for, and check it from a normal test with EXPECT_TRUE(runIsolated(...)).
+// Runs one scenario of the running test executable in a process of its own, for code with
+// process-wide state (caches filled once, exit paths). Write the scenario with CHILD_TEST(Suite,
+// Name): its test is called Suite.InChild_Name and skips itself unless a parent started it, so a
+// plain run (or a filter such as Suite.*) never runs it in place. The parent checks it with
+// EXPECT_TRUE(runIsolated("Suite.InChild_Name")) when it must pass, or looks at the exit status
+// and output of runTestProcess("Suite.InChild_Name").
 #ifndef CVGUI_ISOLATED_H
 #define CVGUI_ISOLATED_H
 
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #ifdef _WIN32
@@ -15,6 +19,26 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+
+#define CVGUI_CHILD_ENV "CVGUI_IN_CHILD_PROCESS"
+
+inline bool inChildProcess()
+{
+    const char *v = getenv(CVGUI_CHILD_ENV);
+    return v != nullptr && *v == '1';
+}
+
+// A scenario for a child process; the body follows as a function body.
+#define CHILD_TEST(suite, name)                                                                   \
+    void suite##_##name##_InChild();                                                              \
+    TEST(suite, InChild_##name)                                                                   \
+    {                                                                                             \
+        if (!inChildProcess()) {                                                                  \
+            GTEST_SKIP() << "runs in a child process only";                                       \
+        }                                                                                         \
+        suite##_##name##_InChild();                                                               \
+    }                                                                                             \
+    void suite##_##name##_InChild()
 
 struct IsolatedRun {
     int status = -1; // the exit status, or -1 when the process did not exit normally
@@ -58,19 +82,26 @@ inline IsolatedRun runCommand(const std::string &cmd)
     return run;
 }
 
-// Runs "Suite.DISABLED_Name" (given as its full name) and collects its output.
+// Runs the scenario "Suite.InChild_Name" (given as its full name) in a child process and
+// collects its output.
 inline IsolatedRun runTestProcess(const std::string &fullName)
 {
-    std::string args = " --gtest_also_run_disabled_tests --gtest_filter=" + fullName + " 2>&1";
+    std::string args = " --gtest_filter=" + fullName + " 2>&1";
+    if (fullName.find(".DISABLED_") != std::string::npos) {
+        args = " --gtest_also_run_disabled_tests" + args; // scenarios written the older way
+    }
 #ifdef _WIN32
     std::string cmd = "\"\"" + selfPath() + "\"" + args + "\""; // cmd /c strips the outer quotes
+    _putenv_s(CVGUI_CHILD_ENV, "1");
+    IsolatedRun run = runCommand(cmd);
+    _putenv_s(CVGUI_CHILD_ENV, "");
+    return run;
 #else
-    std::string cmd = "'" + selfPath() + "'" + args;
+    return runCommand(CVGUI_CHILD_ENV "=1 '" + selfPath() + "'" + args);
 #endif
-    return runCommand(cmd);
 }
 
-// Passes when the scenario test passed in its own process.
+// Passes when the scenario passed in its own process.
 inline ::testing::AssertionResult runIsolated(const std::string &fullName)
 {
     IsolatedRun run = runTestProcess(fullName);

@@ -235,7 +235,7 @@ TEST(System, RegistryStrings)
 #endif
 }
 
-TEST(System, DISABLED_IgnoringChildSignalsReapsChildren)
+CHILD_TEST(System, IgnoringChildSignalsReapsChildren)
 {
     ASSERT_EQ(_CVsigIgnore(18), 0);
     EXPECT_EQ(_CVsigIgnore(99), -1);
@@ -255,7 +255,7 @@ TEST(System, DISABLED_IgnoringChildSignalsReapsChildren)
 
 TEST(System, IgnoresSignalsByTheSuitesNumbers)
 {
-    EXPECT_TRUE(runIsolated("System.DISABLED_IgnoringChildSignalsReapsChildren"));
+    EXPECT_TRUE(runIsolated("System.InChild_IgnoringChildSignalsReapsChildren"));
 }
 
 } // namespace

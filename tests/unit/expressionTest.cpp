@@ -53,8 +53,9 @@ TEST(Expressions, RefusesMalformedFilesAndKeepsTheList)
 {
     ExpressionList list;
     ASSERT_EQ(list.read(write("good.txt", "expression a\nequation 1\n").c_str()), 0);
+    using namespace std::string_literals;
     struct Bad {
-        const char *text;
+        std::string text;
         const char *expected;
     } bad[] = {
         {"equation 1\n", ":1: \"equation\" before the first \"expression\""},
@@ -64,6 +65,7 @@ TEST(Expressions, RefusesMalformedFilesAndKeepsTheList)
         {"expression a\nequation 1\nequation 2\n", ":3: expression a has a second equation"},
         {"expression a\nequation 1\nexpression a\nequation 2\n", ":3: expression a is defined twice"},
         {"expression a\nformula 1\n", ":2: unknown statement \"formula\""},
+        {"expression a\nequation \0x\n"s, ":2: a NUL byte in the line"},
     };
     for (const Bad &b : bad) {
         std::string file = write("bad.txt", b.text);

@@ -139,6 +139,14 @@ TEST(XColorNames, LongNamesAreCutAndUnreadableFilesLoadNothing)
     EXPECT_EQ(std::string(db.record(0).name), std::string(KEL_XCOLOR_NAME, 'n'));
     EXPECT_EQ(db.load(scratch("no-such-dir/rgb.txt").c_str(), nullptr), -1);
     EXPECT_EQ(db.count(), 1);
+
+    // A line longer than the line buffer is one record; the next line is read as its own.
+    writeFile(path, "2 2 2 " + std::string(3 * KEL_XCOLOR_LINE, 'm') + "\n3 3 3 three\n");
+    int bad = 0;
+    ASSERT_EQ(db.load(path.c_str(), &bad), 0) << "bad line " << bad;
+    ASSERT_EQ(db.count(), 3);
+    EXPECT_EQ(std::string(db.record(1).name), std::string(KEL_XCOLOR_NAME, 'm'));
+    EXPECT_STREQ(db.record(2).name, "three");
 }
 
 TEST(XColorNames, CommentsBlankLinesAndMissingNumbersAreMalformed)

@@ -125,6 +125,17 @@ TEST_F(MapSession, SeesANewSelectionWhenTheMapRewritesItsFile)
     EXPECT_EQ(CVwError(), CVW_E_MAP_FORMAT);
 }
 
+TEST_F(MapSession, AnObjectMayHaveNeitherSelectionNameNorHostName)
+{
+    std::string file = writeMap("bare.map", "cvwmap 1\nobject 7\nobject 8 Internet:hub\nselect 7 8\n");
+    ASSERT_EQ(_CVwInitSession(CVW_VERSION, "mibappl", file.c_str()), 0) << CVwErrorMsg(CVwError());
+    EXPECT_EQ(selection(), (std::vector<CVwObjectId>{7, 8}));
+    EXPECT_EQ(CVwDbObjectIdToSelectionName(7), nullptr);
+    EXPECT_EQ(CVwError(), CVW_E_NO_VALUE);
+    EXPECT_EQ(CVwDbObjectIdToHostname(7), nullptr);
+    EXPECT_STREQ(CVwDbObjectIdToSelectionName(8), "Internet:hub");
+}
+
 TEST_F(MapSession, RefusesMalformedMapsNamingTheLine)
 {
     struct Bad {
@@ -136,7 +147,6 @@ TEST_F(MapSession, RefusesMalformedMapsNamingTheLine)
         {"cvwmap 1\nobjekt 1 x\n", "line 2: unknown statement \"objekt\""},
         {"cvwmap 1\nobject 0 x\n", "line 2: expected: object ID"},
         {"cvwmap 1\nobject 4294967296 x\n", "line 2: expected: object ID"},
-        {"cvwmap 1\nobject 1\n", "line 2: expected: object ID"},
         {"cvwmap 1\nobject 1 a\nobject 1 b\n", "line 3: object 1 defined twice"},
         {"cvwmap 1\n\nhost 3 h\n", "line 3: object 3 is not defined"},
         {"cvwmap 1\nobject 3 x\nhost 3 two words\n", "line 3: expected: host ID HOSTNAME"},

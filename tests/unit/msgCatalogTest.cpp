@@ -11,7 +11,7 @@
 
 // The lookup keeps process-wide state, so each scenario runs in a fresh process.
 
-TEST(CatalogueScenario, DISABLED_GermanFromTheStart)
+CHILD_TEST(CatalogueScenario, GermanFromTheStart)
 {
     setEnv("LANG", "de_DE.UTF-8");
     EXPECT_STREQ(_util_libsMsg(3, 47, "Error"), "Fehler");
@@ -21,7 +21,7 @@ TEST(CatalogueScenario, DISABLED_GermanFromTheStart)
                  "nicht gespeichert.\n\nMöchten Sie die Änderungen speichern?");
 }
 
-TEST(CatalogueScenario, DISABLED_NoCatalogueFound)
+CHILD_TEST(CatalogueScenario, NoCatalogueFound)
 {
     setEnv("LANG", "de_DE.UTF-8");
     setEnv("NLSPATH", "/nonexistent/%N");
@@ -31,7 +31,7 @@ TEST(CatalogueScenario, DISABLED_NoCatalogueFound)
     EXPECT_EQ(errno, ERANGE);
 }
 
-TEST(CatalogueScenario, DISABLED_UnsetLangCachesNothing)
+CHILD_TEST(CatalogueScenario, UnsetLangCachesNothing)
 {
     unsetEnv("LANG");
     const char *builtIn = "built-in error";
@@ -62,7 +62,7 @@ TEST(CatalogueScenario, DISABLED_UnsetLangCachesNothing)
     EXPECT_EQ(_util_libsMsg(60, 1, outOfRange), outOfRange);
 }
 
-TEST(CatalogueScenario, DISABLED_ReopenKeepsCachedTexts)
+CHILD_TEST(CatalogueScenario, ReopenKeepsCachedTexts)
 {
     setEnv("LANG", "C");
     EXPECT_STREQ(_util_libsMsg(3, 47, "x"), "Error");
@@ -76,22 +76,12 @@ TEST(CatalogueScenario, DISABLED_ReopenKeepsCachedTexts)
     EXPECT_NE(___util_libsMsg_fd__(), reinterpret_cast<nl_catd>(-1));
 }
 
-TEST(MessageCatalogue, GermanCatalogueThroughLangAndNlspath)
+// German through LANG and NLSPATH; built-in texts without a catalogue or without LANG (then
+// nothing is cached); a reopen request keeps the cached texts.
+TEST(MessageCatalogue, EachScenarioInAProcessOfItsOwn)
 {
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_GermanFromTheStart"));
-}
-
-TEST(MessageCatalogue, MissingCatalogueGivesBuiltInTexts)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_NoCatalogueFound"));
-}
-
-TEST(MessageCatalogue, UnsetLangGivesBuiltInTextsAndCachesNothing)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_UnsetLangCachesNothing"));
-}
-
-TEST(MessageCatalogue, ReopenRequestKeepsCachedTexts)
-{
-    EXPECT_TRUE(runIsolated("CatalogueScenario.DISABLED_ReopenKeepsCachedTexts"));
+    for (const char *scenario : {"GermanFromTheStart", "NoCatalogueFound", "UnsetLangCachesNothing",
+                                 "ReopenKeepsCachedTexts"}) {
+        EXPECT_TRUE(runIsolated(std::string("CatalogueScenario.InChild_") + scenario));
+    }
 }

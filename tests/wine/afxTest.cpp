@@ -36,6 +36,23 @@ TEST(HandleMap, OtherWindowsGetTemporaryWrappersUntilIdleTime)
     EXPECT_EQ(again->m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_EDIT1));
 }
 
+TEST(HandleMap, TemporariesOfGoneWindowsGoWithoutIdleTime)
+{
+    // A tool's own loop never idles: wrappers of windows that have gone must not pile up.
+    testApp.OnIdle(0);
+    ShownDialog dialog(IDD_TEST_FOCUS);
+    CWnd *edit = dialog.GetDlgItem(IDC_EDIT1);
+    for (int i = 0; i < 2000; i++) {
+        HWND w = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, dialog.m_hWnd, nullptr, nullptr, nullptr);
+        ASSERT_NE(CWnd::FromHandle(w), nullptr);
+        ::DestroyWindow(w);
+    }
+    EXPECT_LT(CWnd::GetTempMapCount(), 200u);
+    EXPECT_EQ(dialog.GetDlgItem(IDC_EDIT1), edit) << "a live window keeps its wrapper";
+    testApp.OnIdle(0);
+    EXPECT_EQ(CWnd::GetTempMapCount(), 0u);
+}
+
 TEST(HandleMap, SubclassingRoutesTheControlAndUnsubclassingGivesItBack)
 {
     ShownDialog dialog(IDD_TEST_FOCUS);

@@ -312,19 +312,19 @@ TEST(Questions, AskToSaveOrCloseNamesTheConfigurationAndCancelCallsNeither)
     }
 }
 
-TEST(FatalExit, DISABLED_TellUserThenExit)
+CHILD_TEST(FatalExit, TellUserThenExit)
 {
     WindowWatcher user("Error Exit", "OK", true);
     KelTellUserThenExit([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "lost %s", "connection");
 }
 
-TEST(FatalExit, DISABLED_InternalErrorString)
+CHILD_TEST(FatalExit, InternalErrorString)
 {
     WindowWatcher user("Error Exit", "OK", true);
     kel_internal_error_str([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "x", 12);
 }
 
-TEST(FatalExit, DISABLED_InternalErrorStringWithMessage)
+CHILD_TEST(FatalExit, InternalErrorStringWithMessage)
 {
     WindowWatcher user("Error Exit", "OK", true);
     kel_internal_error_str(nullptr, "bad table", "y.cpp", 7);
@@ -332,32 +332,19 @@ TEST(FatalExit, DISABLED_InternalErrorStringWithMessage)
 
 TEST(FatalExit, TellsTheUserCleansUpAndExitsWithStatusOne)
 {
-    IsolatedRun run = runTestProcess("FatalExit.DISABLED_TellUserThenExit");
+    IsolatedRun run = runTestProcess("FatalExit.InChild_TellUserThenExit");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("WINDOW[Error Exit] TEXT[lost connection]"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("CLEANUP 1"), std::string::npos) << run.output;
 
-    run = runTestProcess("FatalExit.DISABLED_InternalErrorString");
+    run = runTestProcess("FatalExit.InChild_InternalErrorString");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("TEXT[INTERNAL ERROR at: x:12.\n]"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("CLEANUP 1"), std::string::npos) << run.output;
 
-    run = runTestProcess("FatalExit.DISABLED_InternalErrorStringWithMessage");
+    run = runTestProcess("FatalExit.InChild_InternalErrorStringWithMessage");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("TEXT[INTERNAL ERROR at: y.cpp:7.\nbad table\n]"), std::string::npos) << run.output;
-}
-
-TEST(Helpers, StringTableCopyIsDeep)
-{
-    unsigned char a[] = "alpha", b[] = "beta";
-    unsigned char *table[] = {a, b};
-    unsigned char **copy = KelStringTableCopy(2, table);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_NE(copy[0], a);
-    EXPECT_STREQ(reinterpret_cast<char *>(copy[1]), "beta");
-    a[0] = 'A';
-    EXPECT_STREQ(reinterpret_cast<char *>(copy[0]), "alpha");
-    KelStringTableFree(2, copy);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "kelMsgDlg.h"
 
 #include "cv.h"
+#include "cvw.h"
 
 #include "isolated.h"
 #include "support/listres.h"
@@ -174,6 +175,28 @@ TEST(SaveDialog, AnExistingFileIsReplacedOnlyAfterTheUserAgrees)
     EXPECT_EQ(readFile(path), "saved by the test\r\n");
 }
 
+namespace {
+// Saves through the dialog as a user does, typing name and agreeing to replace the file, and
+// returns the error box that follows.
+SeenWindow saveAndReadError(const char *title, const std::string &directory, const std::string &name)
+{
+    std::unique_ptr<WindowWatcher> question, error;
+    WindowWatcher user(title, "Save", [&](HWND dialog) {
+        question = std::make_unique<WindowWatcher>(title, "Yes");
+        error = std::make_unique<WindowWatcher>("Error", "OK");
+        typeFileName(dialog, name);
+    }, false, dialogTimeoutMs);
+    KelSaveDialog(title, writeGreeting, nullptr, nullptr, directory.c_str());
+    EXPECT_NE(user.wait().hwnd, nullptr);
+    if (!error) {
+        return SeenWindow();
+    }
+    SeenWindow box = error->wait();
+    question->wait();
+    return box;
+}
+} // namespace
+
 TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
 {
     std::string dir = scratchDirectory("locked");
@@ -182,23 +205,25 @@ TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
     HANDLE held = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     written = Written();
-    std::unique_ptr<WindowWatcher> question, error;
-    WindowWatcher user("Save Locked", "Save", [&](HWND dialog) {
-        question = std::make_unique<WindowWatcher>("Save Locked", "Yes");
-        error = std::make_unique<WindowWatcher>("Error", "OK");
-        typeFileName(dialog, "locked.txt");
-    }, false, dialogTimeoutMs);
-    KelSaveDialog("Save Locked", writeGreeting, nullptr, nullptr, dir.c_str());
-    ASSERT_NE(user.wait().hwnd, nullptr);
-    ASSERT_TRUE(error);
-    SeenWindow box = error->wait();
-    question->wait();
+    SeenWindow box = saveAndReadError("Save Locked", dir, "locked.txt");
     CloseHandle(held);
     ASSERT_NE(box.hwnd, nullptr) << "no error box";
     std::string expected = "Could not open \"" + path + "\": Permission denied.  No save performed.";
     EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), expected), box.texts.end())
         << (box.texts.empty() ? std::string("(no text)") : box.texts.back());
     EXPECT_EQ(written.calls, 0);
+}
+
+TEST(SaveDialog, AWriteErrorIsReported)
+{
+    // The full device takes the file but no byte of it: the error shows when the file is closed.
+    written = Written();
+    SeenWindow box = saveAndReadError("Save Full", scratchDirectory("full"), "Z:\\dev\\full");
+    ASSERT_NE(box.hwnd, nullptr) << "no error box";
+    EXPECT_EQ(written.calls, 1);
+    std::string expected = "Could not write \"Z:\\dev\\full\": No space left on device.  The file may be incomplete.";
+    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), expected), box.texts.end())
+        << (box.texts.empty() ? std::string("(no text)") : box.texts.back());
 }
 
 // ---- Help.
@@ -265,14 +290,14 @@ TEST(Help, OnlyAKindAndATargetMakeAHelpEntry)
 {
     KelMenuItem item;
     item.SetCallback(reinterpret_cast<KelMenuCallback>(ignored));
-    KelSetApHelp(item, 2, "");
-    KelSetApHelp(item, 2, nullptr);
+    KelSetApHelp(item, cvwHelpFile, "");
+    KelSetApHelp(item, cvwHelpFile, nullptr);
     KelSetApHelp(item, 0, "zbr.hlp");
     EXPECT_EQ(item.GetCallback(), reinterpret_cast<KelMenuCallback>(ignored));
     EXPECT_EQ(item.GetActivateData(), nullptr);
 
     char target[] = "Overview of the map";
-    KelSetApHelp(item, 16, target);
+    KelSetApHelp(item, cvwQuickHelp, target);
     EXPECT_NE(item.GetCallback(), reinterpret_cast<KelMenuCallback>(ignored));
     ASSERT_NE(item.GetActivateData(), nullptr);
     EXPECT_NE(item.GetActivateData(), static_cast<void *>(target)) << "a copy of the target";
@@ -307,7 +332,7 @@ TEST(Help, AFailedRequestIsReportedWithTheKindsNameAndTheReason)
     MainWindow main;
     unsetEnv("CVW_HELP_VIEWER");
     KelMenuItem quick;
-    KelSetApHelp(quick, 16, "Some text");
+    KelSetApHelp(quick, cvwQuickHelp, "Some text");
     WindowWatcher user("Error", "OK");
     choose(quick);
     SeenWindow box = user.wait();

@@ -112,11 +112,10 @@ TEST(TimeOuts, CallbacksMayRemoveAndAddTimeOuts)
     KelRemoveTimeOut(reissued);
 }
 
-TEST(TimeOuts, ATimeOutRemovedAfterFiringButBeforeItsCallIsNotCalled)
+namespace {
+// Lets the time-out fire but holds back the message that would run its callback.
+void fireButHoldBack()
 {
-    timerCalls.clear();
-    XtIntervalId id = KelAddTimeOut(0, recordTimer, nullptr);
-    // Let the timer fire, but hold back the message that would run the callback.
     MSG m;
     DWORD until = GetTickCount() + 5000;
     while (!PeekMessageA(&m, hwndTimer, WM_USER, WM_USER, PM_NOREMOVE)) {
@@ -127,12 +126,26 @@ TEST(TimeOuts, ATimeOutRemovedAfterFiringButBeforeItsCallIsNotCalled)
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_TIMER | QS_POSTMESSAGE);
         }
     }
+}
+} // namespace
+
+TEST(TimeOuts, AMessageOfARemovedTimeOutCallsNeitherItNorTheNextOwnerOfItsSlot)
+{
+    timerCalls.clear();
+    int first = 1, second = 2;
+    XtIntervalId id = KelAddTimeOut(0, recordTimer, &first);
+    fireButHoldBack();
     KelRemoveTimeOut(id);
+    // The slot is free and taken again at once, by a time-out far in the future.
+    XtIntervalId reused = KelAddTimeOut(60000, recordTimer, &second);
+    ASSERT_EQ(reused, id);
     runPast(20);
-    EXPECT_FALSE(calledWith(id));
+    EXPECT_TRUE(timerCalls.empty()) << "the held-back message ran a callback";
+    EXPECT_EQ(timerTable[reused - 1].inUse, 1) << "the new time-out is still pending";
+    KelRemoveTimeOut(reused);
 }
 
-TEST(TimeOuts, DISABLED_OneTooMany)
+CHILD_TEST(TimeOuts, OneTooMany)
 {
     for (int i = 0; i < KEL_EVENT_SLOTS; i++) {
         KelAddTimeOut(600000, recordTimer, nullptr);
@@ -146,7 +159,7 @@ TEST(TimeOuts, DISABLED_OneTooMany)
 
 TEST(TimeOuts, A1025thPendingTimeOutEndsTheProcess)
 {
-    IsolatedRun run = runTestProcess("TimeOuts.DISABLED_OneTooMany");
+    IsolatedRun run = runTestProcess("TimeOuts.InChild_OneTooMany");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("ADDED 1024"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("TEXT[Internal Error]"), std::string::npos) << run.output;

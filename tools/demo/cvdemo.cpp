@@ -138,10 +138,23 @@ void saveSettings(FILE *file, const char *name, void *)
     setStatus(std::string("Settings saved to ") + name);
 }
 
-void announceReady(XtPointer, XtIntervalId *)
+// Ready once the server has answered everything asked so far and no event waits: by then the
+// whole window has painted.
+Boolean announceWhenIdle(XtPointer display)
 {
+    XSync(static_cast<Display *>(display), False);
+    if (XtAppPending(app) != 0) {
+        return False; // more to paint first; asked again when the loop is idle
+    }
     printf("cvdemo: ready\n");
     fflush(stdout);
+    return True;
+}
+
+// After a scripted step: ready once the window has painted what the step changed.
+void announceReady(XtPointer, XtIntervalId *)
+{
+    XtAppAddWorkProc(app, announceWhenIdle, XtDisplay(toplevel));
 }
 
 // Clicks the middle of a widget through the server, as the user's pointer would.
@@ -240,17 +253,17 @@ void openNodesStep(XtPointer stepData, XtIntervalId *)
     }
 }
 
-void exposed(Widget, XtPointer, XEvent *event, Boolean *)
+void exposed(Widget w, XtPointer, XEvent *event, Boolean *)
 {
     if (printReady && event->type == Expose && event->xexpose.count == 0) {
         printReady = false;
-        // Let the rest of the window paint before anyone takes a picture of it.
+        // Let the rest of the window paint before a scripted step clicks into it.
         if (openNodes) {
             XtAppAddTimeOut(app, 300, openNodesStep, nullptr);
         } else if (scrollTable) {
             XtAppAddTimeOut(app, 300, scrollTableStep, nullptr);
         } else {
-            XtAppAddTimeOut(app, 300, announceReady, nullptr);
+            XtAppAddWorkProc(app, announceWhenIdle, XtDisplay(w));
         }
     }
 }

@@ -13,6 +13,8 @@
 #include <Xm/Xm.h>
 #include <stdio.h>
 
+#include "cvLabelEditInfo.h"
+
 #include "cvguiVersion.h"
 
 #if defined(__GNUC__)
@@ -554,14 +556,6 @@ CVGUI_API void addPushButtons(Widget parent, ButtonInfo *items, int count, Butto
 CVGUI_API void addToggleButtons(Widget parent, ButtonInfo *items, int count, ButtonLabelProc labelProc,
                                 XtPointer labelArg, Widget **handles);
 
-/** One row of a label/edit form. */
-typedef struct {
-    int id;              /**< handed to the label function */
-    const char *label;   /**< NULL shows an empty label */
-    const char *value;   /**< NULL shows an empty field */
-    unsigned short columns; /**< 0: Motif's default width */
-    Boolean editable;
-} label_edit_info;
 
 /** Gives the label to show for a row: (label argument, row id, row label) -> label. */
 typedef const char *(*LabelEditLabelProc)(XtPointer labelArg, int id, const char *label);
@@ -719,6 +713,39 @@ CVGUI_API void CVxmStringTableFree(int count, XmString *table);
  * @frees the caller frees the text with XtFree
  */
 CVGUI_API char *CVxmgetCharStringFromXmString(XmString string);
+/** @} */
+
+/**
+ * @defgroup cvgui_describe_event Describe Event
+ * Everything known about one received trap or notification in a dialog of label/value rows with
+ * the event's description below them: the rows of popupDescribeEventForKel (cvDescEvent.h), the
+ * same on both halves.
+ *
+ * @par Example
+ * @code
+ * popupDescribeEvent(toplevel, &trap, ".1.3.6.1.4.1.8072.4.0.3", True, received, objectId,
+ *                    ackBy, uuid);
+ * @endcode
+ * @{
+ */
+
+struct trap_record;
+/**
+ * A new top-level dialog titled "Describe Event" and the event's name, with the event's rows as
+ * a read-only label/edit form, the description in a scrolled read-only text, Close and Help.
+ * The arguments are those of popupDescribeEventForKel; an identifier the MIB library cannot read
+ * gives a warning (Warn) and no dialog. Nothing of the caller's data is kept.
+ * @param parent  the shell's parent; NULL for toplevel
+ * @creates AddPopupDialog "describeEvent", form "describeEventForm", CreateLabelEditForm,
+ *          label "descriptionLabel", AddSEdit "description", AddButtonBox "describeEventButtons"
+ *          with AddMPButton "close" (destroys the dialog, as the window manager's close does) and
+ *          "help" (help_CB on "zbr:EvnDescEvent.dbx")
+ * @catalogue EVD_DESCRIPTION_LABEL, CLOSE, HELP and those of popupDescribeEventForKel
+ * @frees the dialog frees itself when closed; while it lives it is on the busy-cursor list
+ */
+CVGUI_API void popupDescribeEvent(Widget parent, struct trap_record *trap, const char *eventType,
+                                  Boolean showReceived, const char *receivedType, unsigned int objectId,
+                                  const char *ackBy, const char *uuid);
 /** @} */
 
 /**

@@ -7,7 +7,7 @@
 #include "cvguiVersion.h"
 
 #if defined(_WIN32)
-#if defined(cvgui_EXPORTS)
+#if defined(CVGUI_BUILDING_DLL)
 #define KEL_API __declspec(dllexport)
 #elif defined(CVGUI_STATIC)
 #define KEL_API

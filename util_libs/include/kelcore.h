@@ -225,9 +225,11 @@ KEL_API int InitFromDll(CDialog *dialog, int templateId, CWnd *parent);
 
 /** A list box control of a dialog (point widget at it with widget.init(dialog, id)) with tables
  * of its items and selection. The tables that GetItems, GetSelectedItems and GetSelectedPos hand
- * out belong to the object and stay valid until the next call that rebuilds them. The item table
- * is rebuilt only after a change of content made through the KelList functions (the change
- * flag); the selection tables only when the control's selection differs from them. */
+ * out belong to the object and stay valid until the next call that changes the list. The item
+ * table is read from the control once and then kept in step with each change made through the
+ * KelList functions; SetChangeFlag (or a change of the item count behind the library's back,
+ * seen at its next change) has it read again. The control is the truth for the selection: the
+ * selection tables are rebuilt whenever its selection differs from them. */
 class KEL_API KelListWidget {
 public:
     KelListWidget();
@@ -241,6 +243,11 @@ public:
 
     void SetChangeFlag() { changeFlag = 1; }
     void Matching(); /**< rebuilds the tables when the change flag is set */
+    /** Keep the tables in step after the control inserted text at index, deleted the item at
+     * index, or was emptied. */
+    void ItemInserted(int index, const char *text);
+    void ItemDeleted(int index);
+    void ItemsCleared();
     int GetRealSelectedItemCount();
     void GetItems(char ***items, int *count);
     void GetSelectedItems(char ***items, int *count);
@@ -260,8 +267,11 @@ protected:
     void UpdateItemsTable();
     void UpdateSelectedItemsTable();
 
+    bool InStep(int expectedCount); /**< false (and the change flag set) when out of step */
+
     char **items;
     int itemCount;
+    int itemRoom;           /**< entries allocated in items */
     char **selectedItems;   /**< pointers into items */
     int *selectedPositions; /**< 0-based, ascending */
     int selectedCount;

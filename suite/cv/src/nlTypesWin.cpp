@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <windows.h>
 
+#include "moduleFile.h"
+
 namespace {
 
 struct Catalog {
@@ -72,9 +74,7 @@ bool load(const std::string &path, Catalog &cat)
 
 std::string defaultPath()
 {
-    char exe[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string dir(exe, n < sizeof exe ? n : 0);
+    std::string dir = cvModuleFileName(nullptr);
     size_t slash = dir.find_last_of("\\/");
     dir = slash == std::string::npos ? "." : dir.substr(0, slash);
     return dir + "\\..\\share\\locale\\%l\\LC_MESSAGES\\%N.msg:" + dir +

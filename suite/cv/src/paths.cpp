@@ -5,6 +5,8 @@
 #include <string>
 #ifdef _WIN32
 #include <windows.h>
+
+#include "moduleFile.h"
 #else
 #include <dlfcn.h>
 #endif
@@ -93,13 +95,11 @@ static std::string libraryDirectory()
 {
 #ifdef _WIN32
     HMODULE self = nullptr;
-    char path[MAX_PATH];
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCSTR>(&libraryDirectory), &self)) {
         return ".";
     }
-    DWORD n = GetModuleFileNameA(self, path, sizeof path);
-    std::string file(path, n < sizeof path ? n : 0);
+    std::string file = cvModuleFileName(self);
 #else
     Dl_info info;
     if (dladdr(reinterpret_cast<void *>(&libraryDirectory), &info) == 0 || info.dli_fname == nullptr) {

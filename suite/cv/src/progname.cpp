@@ -3,7 +3,7 @@
 
 #include <string>
 #ifdef _WIN32
-#include <windows.h>
+#include "moduleFile.h"
 #else
 #include <cerrno>
 #endif
@@ -14,9 +14,7 @@ std::string &fullName()
     static std::string name;
     if (name.empty()) {
 #ifdef _WIN32
-        char path[MAX_PATH];
-        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-        name.assign(path, n < sizeof path ? n : 0);
+        name = cvModuleFileName(nullptr);
 #else
         name = program_invocation_name;
 #endif

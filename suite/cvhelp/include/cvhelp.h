@@ -19,8 +19,8 @@
 extern "C" {
 #endif
 
-/* kind: 2 help file, 8 help volume topic, 16 quick help, 32 help string, 64 manual page, 128 text
- * file. 0 on success, else -1 with the reason in CVwError(). */
+/* kind: one of cvw.h's help kinds (cvwHelpFile, cvwHelpVolume, cvwQuickHelp, cvwHelpString,
+ * cvwManPage, cvwTextFile). 0 on success, else -1 with the reason in CVwError(). */
 CVHELP_API int CVHelpAPI(HWND owner, long kind, const char *target);
 
 #ifdef __cplusplus

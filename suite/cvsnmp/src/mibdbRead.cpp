@@ -10,67 +10,16 @@
 #include <algorithm>
 #include <new>
 
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 namespace cvmib {
 
-namespace {
-
-constexpr uint64_t P1 = 0x9E3779B185EBCA87ull, P2 = 0xC2B2AE3D27D4EB4Full, P3 = 0x165667B19E3779F9ull,
-                   P4 = 0x85EBCA77C2B2AE63ull, P5 = 0x27D4EB2F165667C5ull;
-
-inline uint64_t rotl(uint64_t x, int r)
-{
-    return (x << r) | (x >> (64 - r));
-}
-
-inline uint64_t round64(uint64_t acc, uint64_t input)
-{
-    return rotl(acc + input * P2, 31) * P1;
-}
-
-inline uint64_t merge(uint64_t acc, uint64_t v)
-{
-    return (acc ^ round64(0, v)) * P1 + P4;
-}
-
-} // namespace
-
-// XXH64 as its specification gives it: four lanes over 32-byte stripes run at memory speed,
-// which a 20 MB database needs to load in a few milliseconds.
+// XXH64 from the xxHash library, compiled in (header-only), so that the Windows build needs no
+// DLL of it.
 uint64_t xxh64(const void *data, size_t size)
 {
-    const unsigned char *p = static_cast<const unsigned char *>(data);
-    const unsigned char *end = p + size;
-    uint64_t h;
-    if (size >= 32) {
-        uint64_t v1 = P1 + P2, v2 = P2, v3 = 0, v4 = 0 - P1;
-        for (; end - p >= 32; p += 32) {
-            v1 = round64(v1, get64(p));
-            v2 = round64(v2, get64(p + 8));
-            v3 = round64(v3, get64(p + 16));
-            v4 = round64(v4, get64(p + 24));
-        }
-        h = rotl(v1, 1) + rotl(v2, 7) + rotl(v3, 12) + rotl(v4, 18);
-        h = merge(merge(merge(merge(h, v1), v2), v3), v4);
-    } else {
-        h = P5;
-    }
-    h += static_cast<uint64_t>(size);
-    for (; end - p >= 8; p += 8) {
-        h = rotl(h ^ round64(0, get64(p)), 27) * P1 + P4;
-    }
-    if (end - p >= 4) {
-        h = rotl(h ^ (static_cast<uint64_t>(get32(p)) * P1), 23) * P2 + P3;
-        p += 4;
-    }
-    for (; p < end; ++p) {
-        h = rotl(h ^ (*p * P5), 11) * P1;
-    }
-    h ^= h >> 33;
-    h *= P2;
-    h ^= h >> 29;
-    h *= P3;
-    h ^= h >> 32;
-    return h;
+    return XXH64(data, size, 0);
 }
 
 namespace {

@@ -132,6 +132,10 @@ int ExpressionList::read(const char *path)
     };
     while (std::getline(in, line)) {
         ++number;
+        // Names and equations are handed out as C strings: a NUL byte would cut them short.
+        if (line.find('\0') != std::string::npos) {
+            return fail("a NUL byte in the line");
+        }
         std::string text = trimmed(line);
         if (text.empty() || text[0] == '#') {
             continue;

@@ -12,7 +12,7 @@
  *   cvwmap 1                           first statement: format and version
  *   session NAME                       the session's name (CVwSessionId); default: the file name
  *   field ID NAME                      a field of the map database ("IP Address")
- *   object ID SELECTION-NAME           an object and its selection name
+ *   object ID [SELECTION-NAME]         an object and its selection name (if it has one)
  *   host ID HOSTNAME                   the object's host name
  *   value ID FIELD-ID TEXT             the object's value of a field
  *   select ID...                       objects in the current selection, in order (may repeat)

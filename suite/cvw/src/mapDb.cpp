@@ -69,7 +69,14 @@ extern "C" const char *CVwDbObjectIdToHostname(CVwObjectId id)
 extern "C" const char *CVwDbObjectIdToSelectionName(CVwObjectId id)
 {
     const cvw::MapObject *o = object(id);
-    return o != nullptr ? o->selectionName.c_str() : nullptr;
+    if (o == nullptr) {
+        return nullptr;
+    }
+    if (!o->hasSelectionName) {
+        _CVwSetError(CVW_E_NO_VALUE, ("object " + std::to_string(id) + " has no selection name").c_str());
+        return nullptr;
+    }
+    return o->selectionName.c_str();
 }
 
 extern "C" CVwFieldId CVwDbFieldNameToFieldId(const char *name)

@@ -97,12 +97,13 @@ bool parseMap(const std::string &text, Map &map, std::string &error)
                 return fail("field " + std::to_string(id) + " defined twice");
             }
         } else if (keyword == "object") {
-            std::string name;
-            if (!number(word(rest), id) || (name = trimmed(rest)).empty()) {
-                return fail("expected: object ID SELECTION-NAME");
+            if (!number(word(rest), id)) {
+                return fail("expected: object ID [SELECTION-NAME]");
             }
+            // An object may have no selection name, as on a real map.
             MapObject object;
-            object.selectionName = name;
+            object.selectionName = trimmed(rest);
+            object.hasSelectionName = !object.selectionName.empty();
             if (!map.objects.emplace(id, object).second) {
                 return fail("object " + std::to_string(id) + " defined twice");
             }

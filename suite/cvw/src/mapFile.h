@@ -13,6 +13,7 @@ namespace cvw {
 
 struct MapObject {
     std::string selectionName;
+    bool hasSelectionName = false;
     std::string hostname;
     bool hasHostname = false;
     std::map<CVwFieldId, std::string> values;

@@ -18,6 +18,10 @@ fi
 
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$top/scripts/wineprefix.sh" "$WINEPREFIX" || exit 1
+# The program being shot and the persistent server go when the script ends, however it ends.
+trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; wineserver -k </dev/null >/dev/null 2>&1' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 wineserver -p </dev/null >/dev/null 2>&1
 
 for lang in en ja; do
@@ -33,7 +37,7 @@ for lang in en ja; do
   xwd -root -display "$DISPLAY" | convert xwd:- -crop 720x440+0+0 +repage "$out/native-messages-$lang.png"
   kill $pid 2>/dev/null
   wait $pid 2>/dev/null
+  pid=
   rm -f "$log"
 done
-wineserver -k </dev/null >/dev/null 2>&1
 echo "shots: $out/native-messages-en.png $out/native-messages-ja.png"

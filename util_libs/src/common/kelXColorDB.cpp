@@ -61,6 +61,13 @@ int KelXColorDB::load(const char *path, int *badLine)
     int lineNumber = 0;
     while (fgets(line, sizeof line, file) != nullptr) {
         lineNumber++;
+        if (strchr(line, '\n') == nullptr) {
+            // Longer than the buffer: what follows belongs to this line's name, which is cut
+            // anyway, and is passed over.
+            int c;
+            while ((c = fgetc(file)) != EOF && c != '\n') {
+            }
+        }
         char *p = line;
         int red, green, blue;
         if (!readNumber(p, &red) || !readNumber(p, &green) || !readNumber(p, &blue)) {

@@ -1,6 +1,8 @@
 // Application resources from the X resource database, under a remembered application name.
 #include "cvguiP.h"
 
+#include "kelArgsCore.h"
+
 #include <X11/Shell.h>
 
 namespace {
@@ -24,6 +26,8 @@ extern "C" void _CVGetApplicationResources(const char *appName, Widget w, XtPoin
     // The database is the display's: app-defaults, RESOURCE_MANAGER, -xrm.
     Widget any = toplevel != nullptr && XtIsWidget(toplevel) ? toplevel : w;
     if (any == nullptr || !XtIsWidget(any)) {
+        // No display to ask: the list's own defaults, as far as they need none.
+        kelFillDefaults(base, resources, numResources);
         return;
     }
     Display *display = XtDisplay(any);

@@ -39,33 +39,33 @@ void cvguiReportHelpTrouble(Widget w, bool error, const char *text)
 
 void cvguiHelpFileCB(Widget, XtPointer target, XtPointer)
 {
-    showTyped(2, "cvwHelpFile", target);
+    showTyped(cvwHelpFile, "cvwHelpFile", target);
 }
 
 void cvguiQuickHelpCB(Widget, XtPointer target, XtPointer)
 {
-    showTyped(16, "cvwQuickHelp", target);
+    showTyped(cvwQuickHelp, "cvwQuickHelp", target);
 }
 
 void cvguiHelpStringCB(Widget, XtPointer target, XtPointer)
 {
-    showTyped(32, "cvwHelpString", target);
+    showTyped(cvwHelpString, "cvwHelpString", target);
 }
 
 void cvguiManPageCB(Widget, XtPointer target, XtPointer)
 {
-    showTyped(64, "cvwManPage", target);
+    showTyped(cvwManPage, "cvwManPage", target);
 }
 
 void cvguiTextFileCB(Widget, XtPointer target, XtPointer)
 {
-    showTyped(128, "cvwTextFile", target);
+    showTyped(cvwTextFile, "cvwTextFile", target);
 }
 
 extern "C" void help_CB(Widget, XtPointer clientData, XtPointer)
 {
     char *topic = static_cast<char *>(clientData);
-    if (CVwShowHelp(8, topic) != 0) {
+    if (CVwShowHelp(cvwHelpVolume, topic) != 0) {
         int e = CVwError();
         Error(cvMsg(CVMSG_HELP_VOLUME_FAILED),
               topic != nullptr ? topic : "", CVwErrorMsg(e), e);

@@ -1,6 +1,8 @@
 // The standard Help menu and the Close entry of a tool's File menu.
 #include "cvguiP.h"
 
+#include "cvw.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -33,11 +35,11 @@ void topicEntry(Widget menu, const char *label, const char *format, const char *
 XtCallbackProc handlerFor(int helpType)
 {
     switch (helpType) {
-    case 2: return cvguiHelpFileCB;
-    case 8: return help_CB;
-    case 16: return cvguiQuickHelpCB;
-    case 32: return cvguiHelpStringCB;
-    case 64: return cvguiManPageCB;
+    case cvwHelpFile: return cvguiHelpFileCB;
+    case cvwHelpVolume: return help_CB;
+    case cvwQuickHelp: return cvguiQuickHelpCB;
+    case cvwHelpString: return cvguiHelpStringCB;
+    case cvwManPage: return cvguiManPageCB;
     default: return cvguiTextFileCB;
     }
 }

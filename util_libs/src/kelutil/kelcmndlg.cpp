@@ -8,6 +8,7 @@
 #include "cvw.h"
 
 #include <afxdlgs.h>
+#include <cderr.h>
 #include <cerrno>
 #include <cstring>
 
@@ -28,6 +29,10 @@ void KelSaveDialog(const char *title, KelSaveWriter writer, CWnd *parent, const 
         dialog.m_ofn.lpstrInitialDir = directory;
     }
     if (dialog.DoModal() != IDOK) {
+        // A name longer than the dialog's buffer ends it as a cancel would: say so.
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            KelError(cvMsg(CVMSG_SAVE_NAME_TOO_LONG), MAX_PATH - 1);
+        }
         return;
     }
     CString path = dialog.GetPathName();
@@ -37,19 +42,31 @@ void KelSaveDialog(const char *title, KelSaveWriter writer, CWnd *parent, const 
                  strerror(errno));
         return;
     }
+    errno = 0;
     writer(file, path);
-    fclose(file);
+    // A full disk shows at the latest when the last buffer is written out. The C library's
+    // fclose does not always say so, its explicit flush does.
+    bool failed = ferror(file) != 0 || fflush(file) != 0;
+    int error = errno;
+    if (fclose(file) != 0 && !failed) {
+        failed = true;
+        error = errno;
+    }
+    if (failed) {
+        KelError(cvMsg(CVMSG_SAVE_WRITE_FAILED), static_cast<const char *>(path),
+                 strerror(error != 0 ? error : EIO));
+    }
 }
 
 namespace {
 // One procedure per kind of help: a menu callback knows only its target.
 template <long Kind> struct HelpKind;
-template <> struct HelpKind<2> { static constexpr const char *name = "cvwHelpFile"; };
-template <> struct HelpKind<8> { static constexpr const char *name = "cvwHelpBrowser"; };
-template <> struct HelpKind<16> { static constexpr const char *name = "cvwQuickHelp"; };
-template <> struct HelpKind<32> { static constexpr const char *name = "cvwHelpString"; };
-template <> struct HelpKind<64> { static constexpr const char *name = "cvwManPage"; };
-template <> struct HelpKind<128> { static constexpr const char *name = "cvwTextFile"; };
+template <> struct HelpKind<cvwHelpFile> { static constexpr const char *name = "cvwHelpFile"; };
+template <> struct HelpKind<cvwHelpVolume> { static constexpr const char *name = "cvwHelpBrowser"; };
+template <> struct HelpKind<cvwQuickHelp> { static constexpr const char *name = "cvwQuickHelp"; };
+template <> struct HelpKind<cvwHelpString> { static constexpr const char *name = "cvwHelpString"; };
+template <> struct HelpKind<cvwManPage> { static constexpr const char *name = "cvwManPage"; };
+template <> struct HelpKind<cvwTextFile> { static constexpr const char *name = "cvwTextFile"; };
 
 template <long Kind> void showHelp(Widget, XtPointer target, XtPointer)
 {
@@ -66,12 +83,12 @@ template <long Kind> void showHelp(Widget, XtPointer target, XtPointer)
 XtCallbackProc helpProcedure(long kind)
 {
     switch (kind) {
-    case 2: return showHelp<2>;
-    case 8: return showHelp<8>;
-    case 16: return showHelp<16>;
-    case 32: return showHelp<32>;
-    case 64: return showHelp<64>;
-    default: return showHelp<128>;
+    case cvwHelpFile: return showHelp<cvwHelpFile>;
+    case cvwHelpVolume: return showHelp<cvwHelpVolume>;
+    case cvwQuickHelp: return showHelp<cvwQuickHelp>;
+    case cvwHelpString: return showHelp<cvwHelpString>;
+    case cvwManPage: return showHelp<cvwManPage>;
+    default: return showHelp<cvwTextFile>;
     }
 }
 } // namespace

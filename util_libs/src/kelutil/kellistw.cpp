@@ -10,7 +10,8 @@
 #include <vector>
 
 KelListWidget::KelListWidget()
-    : items(nullptr), itemCount(0), selectedItems(nullptr), selectedPositions(nullptr), selectedCount(0), changeFlag(1)
+    : items(nullptr), itemCount(0), itemRoom(0), selectedItems(nullptr), selectedPositions(nullptr), selectedCount(0),
+      changeFlag(1)
 {
 }
 
@@ -77,6 +78,7 @@ void KelListWidget::FreeItemsTable()
     free(items);
     items = nullptr;
     itemCount = 0;
+    itemRoom = 0;
 }
 
 void KelListWidget::SetItemsTable()
@@ -90,6 +92,7 @@ void KelListWidget::SetItemsTable()
         return;
     }
     items = static_cast<char **>(allocate(sizeof(char *) * count));
+    itemRoom = count;
     for (int i = 0; i < count; i++) {
         int length = listBox->GetTextLen(i);
         if (length < 0) {
@@ -154,6 +157,62 @@ void KelListWidget::Matching()
     if (changeFlag) {
         UpdateItemsTable();
     }
+}
+
+bool KelListWidget::InStep(int expectedCount)
+{
+    if (changeFlag) {
+        return false;
+    }
+    // Items put in or taken out behind the library's back: read the list again when next asked.
+    if (GetListBox()->GetCount() != expectedCount) {
+        changeFlag = 1;
+        return false;
+    }
+    return true;
+}
+
+void KelListWidget::ItemInserted(int index, const char *text)
+{
+    // The selection tables point into the item table and name indices: the control rebuilds
+    // them when next asked.
+    FreeSelectedItemsTable();
+    if (!InStep(itemCount + 1) || index < 0 || index > itemCount) {
+        changeFlag = 1;
+        return;
+    }
+    if (itemCount == itemRoom) {
+        int room = itemRoom > 0 ? itemRoom * 2 : 16;
+        auto *grown = static_cast<char **>(realloc(items, sizeof(char *) * room));
+        if (grown == nullptr) {
+            KelCriticalErrorHandler(0);
+        }
+        items = grown;
+        itemRoom = room;
+    }
+    char *copy = static_cast<char *>(allocate(strlen(text) + 1));
+    strcpy(copy, text);
+    memmove(items + index + 1, items + index, sizeof(char *) * (itemCount - index));
+    items[index] = copy;
+    itemCount++;
+}
+
+void KelListWidget::ItemDeleted(int index)
+{
+    FreeSelectedItemsTable();
+    if (!InStep(itemCount - 1) || index < 0 || index >= itemCount) {
+        changeFlag = 1;
+        return;
+    }
+    free(items[index]);
+    memmove(items + index, items + index + 1, sizeof(char *) * (itemCount - index - 1));
+    itemCount--;
+}
+
+void KelListWidget::ItemsCleared()
+{
+    FreeItemsTable();
+    changeFlag = 0; // an empty list has empty tables
 }
 
 int KelListWidget::GetRealSelectedItemCount()
@@ -316,15 +375,17 @@ void checkInsert(int result)
 
 void KelListAddItemUnselected(KelListWidget *list, const unsigned char *item, int pos)
 {
-    checkInsert(listBoxOf(list)->InsertString(pos - 1, text(item)));
-    list->SetChangeFlag();
+    int index = listBoxOf(list)->InsertString(pos - 1, text(item));
+    checkInsert(index);
+    list->ItemInserted(index, text(item));
     widen(list, item);
 }
 
 void KelListSortAddItem(KelListWidget *list, const unsigned char *item)
 {
-    checkInsert(listBoxOf(list)->AddString(text(item)));
-    list->SetChangeFlag();
+    int index = listBoxOf(list)->AddString(text(item));
+    checkInsert(index);
+    list->ItemInserted(index, text(item));
     widen(list, item);
 }
 
@@ -349,15 +410,16 @@ void KelListDeleteAllItems(KelListWidget *list)
 {
     CListBox *listBox = listBoxOf(list);
     listBox->ResetContent();
-    list->SetChangeFlag();
+    list->ItemsCleared();
     listBox->SetHorizontalExtent(0);
 }
 
 void KelListDeletePos(KelListWidget *list, int pos)
 {
     int index = toIndex(list, resolve(list, pos));
-    listBoxOf(list)->DeleteString(index);
-    list->SetChangeFlag();
+    if (listBoxOf(list)->DeleteString(index) >= 0) {
+        list->ItemDeleted(index);
+    }
 }
 
 void KelListDeleteItem(KelListWidget *list, const unsigned char *item)
@@ -369,7 +431,7 @@ void KelListDeleteItem(KelListWidget *list, const unsigned char *item)
     if (listBoxOf(list)->DeleteString(index) < 0) {
         KelInternalErrorHandler();
     }
-    list->SetChangeFlag();
+    list->ItemDeleted(index);
 }
 
 void KelListDeleteItems(KelListWidget *list, unsigned char **items, int n)
@@ -377,7 +439,8 @@ void KelListDeleteItems(KelListWidget *list, unsigned char **items, int n)
     if (n == 0) {
         return;
     }
-    // A copy, since the caller may pass the widget's own tables, which the deletions rebuild.
+    BulkChange bulk(list);
+    // A copy, since the caller may pass the widget's own tables, which the deletions change.
     unsigned char **copy = KelStringTableCopy(n, items);
     for (int i = 0; i < n; i++) {
         KelListDeleteItem(list, copy[i]);
@@ -390,6 +453,7 @@ void KelListReplaceItems(KelListWidget *list, unsigned char **oldItems, int n, u
     if (n == 0) {
         return;
     }
+    BulkChange bulk(list);
     // As for deletions: the old items may be the widget's own table.
     unsigned char **copy = KelStringTableCopy(n, oldItems);
     for (int i = 0; i < n; i++) {
@@ -540,7 +604,8 @@ void KelListDeselectAllItems(KelListWidget *list)
     }
     if (listBox->GetSelCount() == LB_ERR) {
         listBox->SetCurSel(-1);
-    } else if (listBox->SelItemRange(FALSE, 0, count - 1) < 0) {
+    } else if (listBox->SetSel(-1, FALSE) < 0) {
+        // Index -1 is every item; a range message carries 16-bit indices and stops at 65,535.
         KelInternalErrorHandler();
     }
 }

@@ -9,11 +9,17 @@ HWND hwndTimer = nullptr;
 namespace {
 const char timerClass[] = "CV KelTimer";
 
+// Each registration of a slot gets a new generation, which travels in the posted message: a
+// message still queued for a removed time-out cannot run the next time-out of its slot.
+WPARAM generation[KEL_EVENT_SLOTS];
+
 void CALLBACK timerProc(HWND window, UINT, UINT_PTR id, DWORD)
 {
     // Every time-out fires at most once.
     KillTimer(window, id);
-    PostMessageA(window, WM_USER, 0, static_cast<LPARAM>(id));
+    if (id < KEL_EVENT_SLOTS) {
+        PostMessageA(window, WM_USER, generation[id], static_cast<LPARAM>(id));
+    }
 }
 
 LRESULT CALLBACK timerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -21,9 +27,10 @@ LRESULT CALLBACK timerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     if (message != WM_USER) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    // A time-out removed after firing but before this message finds its slot free.
+    // A time-out removed after firing but before this message finds its slot free, or taken by
+    // a newer time-out.
     LPARAM slot = lParam;
-    if (slot >= 0 && slot < KEL_EVENT_SLOTS && timerTable[slot].inUse) {
+    if (slot >= 0 && slot < KEL_EVENT_SLOTS && timerTable[slot].inUse && generation[slot] == wParam) {
         // Freed before the call, so that the callback may add a time-out (and get this id).
         KelTimerEntry entry = timerTable[slot];
         timerTable[slot].inUse = 0;
@@ -53,6 +60,7 @@ XtIntervalId KelAddTimeOut(unsigned long interval, XtTimerCallbackProc callback,
         KelCriticalErrorHandler(0);
     }
     timerTable[slot].inUse = 1;
+    generation[slot]++;
     timerTable[slot].callback = callback;
     timerTable[slot].clientData = clientData;
     if (SetTimer(hwndTimer, static_cast<UINT_PTR>(slot), interval, timerProc) == 0) {

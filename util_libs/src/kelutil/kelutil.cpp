@@ -62,45 +62,14 @@ int fromRegistry(void *context, const XtResource *r, void *field)
     }
     const char *t = r->resource_type;
     if (strcmp(t, "String") == 0 || strcmp(t, "Float") == 0) {
-        if (type != REG_SZ) {
-            return 0;
-        }
-        char *text = readRegistryString(key, r->resource_name, size);
+        char *text = type == REG_SZ ? readRegistryString(key, r->resource_name, size) : nullptr;
         if (text == nullptr) {
             return 0;
         }
-        if (t[0] == 'S') {
-            memcpy(field, &text, sizeof text);
-        } else {
-            float f = 0;
-            sscanf(text, "%f", &f);
-            memcpy(field, &f, sizeof f);
-            free(text);
-        }
-        return 1;
-    }
-    bool isInt = strcmp(t, "Int") == 0, isDimension = strcmp(t, "Dimension") == 0, isShort = strcmp(t, "Short") == 0;
-    bool isBoolean = strcmp(t, "Boolean") == 0;
-    if (isInt || isDimension || isShort || isBoolean) {
-        DWORD number = 0;
-        DWORD got = sizeof number;
-        if (type != REG_DWORD ||
-            RegQueryValueExA(key, r->resource_name, nullptr, nullptr, reinterpret_cast<BYTE *>(&number), &got) != ERROR_SUCCESS) {
-            return 0;
-        }
-        if (isInt) {
-            int v = static_cast<int>(number);
-            memcpy(field, &v, sizeof v);
-        } else if (isDimension) {
-            unsigned short v = static_cast<unsigned short>(number);
-            memcpy(field, &v, sizeof v);
-        } else if (isShort) {
-            short v = static_cast<short>(number);
-            memcpy(field, &v, sizeof v);
-        } else {
-            *static_cast<char *>(field) = number != 0;
-        }
-        return 1;
+        // The text's own conversion: a heap copy, or a number that must read as one.
+        int stored = kelConvertString(t, text, field);
+        free(text);
+        return stored == 1;
     }
     if (strcmp(t, "Pixel") == 0) {
         // Straight into the field; a value longer than the field is not taken.
@@ -108,7 +77,13 @@ int fromRegistry(void *context, const XtResource *r, void *field)
         return type == REG_BINARY && size <= r->resource_size &&
                RegQueryValueExA(key, r->resource_name, nullptr, nullptr, static_cast<BYTE *>(field), &got) == ERROR_SUCCESS;
     }
-    return 0;
+    DWORD number = 0;
+    DWORD got = sizeof number;
+    if (type != REG_DWORD ||
+        RegQueryValueExA(key, r->resource_name, nullptr, nullptr, reinterpret_cast<BYTE *>(&number), &got) != ERROR_SUCCESS) {
+        return 0;
+    }
+    return kelStoreNumber(t, number, field);
 }
 
 } // namespace

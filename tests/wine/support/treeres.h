@@ -1,0 +1,9 @@
+/* Test-only templates for the multi-selection tree. */
+#ifndef CVGUI_TREERES_H
+#define CVGUI_TREERES_H
+
+#define IDD_TEST_TREE 300
+#define IDC_TREE 301
+#define IDC_TREE_EDIT 302
+
+#endif
