@@ -54,7 +54,7 @@ bool contains(const std::string &text, const std::string &part)
 IsolatedRun scenario(const std::string &name, const char *locale = "C")
 {
     setenv("LC_ALL", locale, 1);
-    IsolatedRun run = runTestProcess("FontScenario.DISABLED_" + name);
+    IsolatedRun run = runTestProcess("FontScenario.InChild_" + name);
     unsetenv("LC_ALL");
     return run;
 }
@@ -100,7 +100,7 @@ Widget shownForm(const char *name)
 
 // ---- Scenarios, each in a fresh process ------------------------------------------------------
 
-TEST(FontScenario, DISABLED_DefaultFontForTheTitledList)
+CHILD_TEST(FontScenario, DefaultFontForTheTitledList)
 {
     // The tool's own look: an Xft render table for every widget, which the table must not take.
     motif::fallbackResources() = {"*renderTable: rt", "*rt.fontType: FONT_IS_XFT", "*rt.fontName: DejaVu Sans"};
@@ -122,7 +122,7 @@ TEST(FontScenario, DISABLED_DefaultFontForTheTitledList)
     EXPECT_EQ(width, 120);
 }
 
-TEST(FontScenario, DISABLED_UnknownOrProportionalNamesArePassedOverSilently)
+CHILD_TEST(FontScenario, UnknownOrProportionalNamesArePassedOverSilently)
 {
     motif::fallbackResources() = {"cvguiTest.cwFont: -nosuch-font-medium-r-normal--13-120-75-75-c-60-iso8859-1",
                                   "XmText*fontList: -mutt-clearlyu-medium-r-normal--17-120-100-100-p-123-iso10646-1"};
@@ -130,7 +130,7 @@ TEST(FontScenario, DISABLED_UnknownOrProportionalNamesArePassedOverSilently)
     EXPECT_TRUE(warningsShown().empty());
 }
 
-TEST(FontScenario, DISABLED_MalformedNameIsReportedAndPassedOver)
+CHILD_TEST(FontScenario, MalformedNameIsReportedAndPassedOver)
 {
     motif::fallbackResources() = {"cvguiTest.cwFont: -misc-fixed-medium-r-normal--13-120-75-75-c-70", "XmText*fontList: 9x15"};
     EXPECT_EQ(widthsOf(getCWFont(app().shell)), std::make_pair(9, 9)) << "the text widgets' alias";
@@ -138,7 +138,7 @@ TEST(FontScenario, DISABLED_MalformedNameIsReportedAndPassedOver)
                                                 "expect 14 dashes in \"-misc-fixed-medium-r-normal--13-120-75-75-c-70\"."}));
 }
 
-TEST(FontScenario, DISABLED_UnknownCwFontEndsTheTool)
+CHILD_TEST(FontScenario, UnknownCwFontEndsTheTool)
 {
     motif::fallbackResources() = {"*cwFont: -nosuch-font-medium-r-normal--13-120-75-75-c-60-iso8859-1"};
     readFatalReportThenClose();
@@ -146,14 +146,14 @@ TEST(FontScenario, DISABLED_UnknownCwFontEndsTheTool)
     printf("returned from getCWFont\n");
 }
 
-TEST(FontScenario, DISABLED_MissingCharsetsAreListed)
+CHILD_TEST(FontScenario, MissingCharsetsAreListed)
 {
     motif::fallbackResources() = {"*complainOnMissingCharsets: True"};
     readFatalReportThenClose();
     getCWFontSet(app().shell);
 }
 
-TEST(FontScenario, DISABLED_ProportionalCwFontGivesTheShellsFont)
+CHILD_TEST(FontScenario, ProportionalCwFontGivesTheShellsFont)
 {
     motif::fallbackResources() = {"*cwFont: -mutt-clearlyu-medium-r-normal--17-120-100-100-p-*-iso10646-1"};
     XmFontList own = XmFontListCreate(XLoadQueryFont(app().display, "8x13"), const_cast<char *>(XmSTRING_DEFAULT_CHARSET));

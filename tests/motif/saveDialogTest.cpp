@@ -155,11 +155,15 @@ TEST_F(SaveDialog, WhatCannotBeWrittenIsReportedAndLosesNothing)
     typeName("/dev/full");
     pressSave();
     pressSave();
+    typeName("");
+    pressSave();
     Lines shown = listItems(getSaveMsgW());
-    ASSERT_EQ(shown.size(), 9u);
+    ASSERT_EQ(shown.size(), 10u);
     EXPECT_EQ(shown[0], "Could not open \"" + path("missing/out.csv") + "\": No such file or directory.  No save performed.");
     EXPECT_EQ(shown[4], "Could not open \"" + path("reports") + "\": Is a directory.  No save performed.");
     EXPECT_EQ(shown[8], "Could not write \"/dev/full\": No space left on device.  Nothing was saved.");
+    EXPECT_EQ(shown[9], "Could not open \"\": No such file or directory.  No save performed.");
+    EXPECT_EQ(payload_.calls, 1) << "only /dev/full got as far as the tool's procedure";
     EXPECT_EQ(readFile(path("reports/keep.txt")), "kept");
 
     // New settings change only what is given.
@@ -175,7 +179,7 @@ TEST_F(SaveDialog, WhatCannotBeWrittenIsReportedAndLosesNothing)
 
 // ---- In processes of their own ----
 
-TEST(SaveScenario, DISABLED_NoSaveProcedure)
+CHILD_TEST(SaveScenario, NoSaveProcedure)
 {
     Payload payload;
     openDialog(payload, nullptr);
@@ -188,7 +192,7 @@ TEST(SaveScenario, DISABLED_NoSaveProcedure)
     EXPECT_EQ(readFile(name), "") << "the file is still made, empty";
 }
 
-TEST(SaveScenario, DISABLED_ReadOnlyFile)
+CHILD_TEST(SaveScenario, ReadOnlyFile)
 {
     Payload payload;
     openDialog(payload);
@@ -207,7 +211,7 @@ TEST(SaveScenario, DISABLED_ReadOnlyFile)
     EXPECT_EQ(readFile(name), "locked contents");
 }
 
-TEST(SaveScenario, DISABLED_DiskFillsUp)
+CHILD_TEST(SaveScenario, DiskFillsUp)
 {
     // A 16 KB file system of this process's own.
     std::string dir = tempDir();
@@ -233,9 +237,9 @@ TEST(SaveDialogAlone, NoProcedureReadOnlyFileAndFullDisk)
 {
     std::string base = tempDir();
     setenv("CVGUI_SCENARIO_DIR", base.c_str(), 1);
-    EXPECT_TRUE(runIsolated("SaveScenario.DISABLED_NoSaveProcedure"));
-    EXPECT_TRUE(runIsolated("SaveScenario.DISABLED_ReadOnlyFile"));
-    IsolatedRun run = runTestProcess("SaveScenario.DISABLED_DiskFillsUp");
+    EXPECT_TRUE(runIsolated("SaveScenario.InChild_NoSaveProcedure"));
+    EXPECT_TRUE(runIsolated("SaveScenario.InChild_ReadOnlyFile"));
+    IsolatedRun run = runTestProcess("SaveScenario.InChild_DiskFillsUp");
     if (run.output.find("no private mounts here") == std::string::npos) {
         EXPECT_NE(run.output.find("[  PASSED  ] 1 test"), std::string::npos) << run.output;
     }

@@ -95,7 +95,7 @@ char *str(const char *s)
 
 } // namespace
 
-TEST(LaunchScenario, DISABLED_ToolsGetTheirArguments)
+CHILD_TEST(LaunchScenario, ToolsGetTheirArguments)
 {
     StandIns tools;
     EXPECT_EQ(execXzbgraph(nullptr, str("sysUpTime ifInOctets"), str("1"), str("*"), nullptr), 0);
@@ -115,7 +115,7 @@ TEST(LaunchScenario, DISABLED_ToolsGetTheirArguments)
     EXPECT_TRUE(noChildLeft());
 }
 
-TEST(LaunchScenario, DISABLED_ToolsThatCannotStart)
+CHILD_TEST(LaunchScenario, ToolsThatCannotStart)
 {
     StandIns tools;
     addWindowToBusyList(app().shell);
@@ -144,8 +144,8 @@ TEST(LaunchScenario, DISABLED_ToolsThatCannotStart)
 
 TEST(Launching, ToolsStartWithTheirArgumentsAndAFailureIsReported)
 {
-    EXPECT_TRUE(runIsolated("LaunchScenario.DISABLED_ToolsGetTheirArguments"));
-    IsolatedRun run = runTestProcess("LaunchScenario.DISABLED_ToolsThatCannotStart");
+    EXPECT_TRUE(runIsolated("LaunchScenario.InChild_ToolsGetTheirArguments"));
+    IsolatedRun run = runTestProcess("LaunchScenario.InChild_ToolsThatCannotStart");
     EXPECT_NE(run.output.find("[  PASSED  ] 1 test"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("-eventId 7\".\nReason: No such file or directory\n"), std::string::npos)
         << "the child's own report on standard error: " << run.output;
@@ -247,7 +247,7 @@ TEST(MapSession, AMapActionBringsTheToolForward)
     XtDestroyWidget(tools[1]);
 }
 
-TEST(MapSessionScenario, DISABLED_MapThatCannotBeReadEndsTheTool)
+CHILD_TEST(MapSessionScenario, MapThatCannotBeReadEndsTheTool)
 {
     ASSERT_TRUE(motif::showShell(app().shell));
     XtAppAddTimeOut(app().context, 100, [](XtPointer, XtIntervalId *) {
@@ -264,7 +264,7 @@ TEST(MapSessionScenario, DISABLED_MapThatCannotBeReadEndsTheTool)
 
 TEST(MapSession, AMapThatCannotBeReadIsReportedAndEndsTheTool)
 {
-    IsolatedRun run = runTestProcess("MapSessionScenario.DISABLED_MapThatCannotBeReadEndsTheTool");
+    IsolatedRun run = runTestProcess("MapSessionScenario.InChild_MapThatCannotBeReadEndsTheTool");
     EXPECT_EQ(run.status, 3) << "the report stays up until the user closes the tool: " << run.output;
     EXPECT_NE(run.output.find("report: xzbgraph (application grapher) cannot connect to Corvane Windows:\n"),
               std::string::npos) << run.output;

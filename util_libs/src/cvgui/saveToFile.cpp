@@ -128,6 +128,11 @@ std::string directoryOf(const std::string &path)
 // opened as they are.
 void writeFile(const char *name)
 {
+    if (*name == '\0') {
+        // An emptied field names no file: refused as opening it would be, before the tool writes.
+        saveMsg(cvMsg(CVMSG_SAVE_CANNOT_OPEN), name, strerror(ENOENT));
+        return;
+    }
     struct stat old;
     bool exists = stat(name, &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
