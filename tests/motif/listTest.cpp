@@ -13,15 +13,9 @@
 
 using motif::app;
 using Texts = std::vector<std::string>;
+using motif::value;
 
 namespace {
-
-template <typename T> T value(Widget w, const char *resource)
-{
-    T v{};
-    XtVaGetValues(w, resource, &v, nullptr);
-    return v;
-}
 
 XmString make(const std::string &text)
 {

@@ -12,15 +12,9 @@
 using motif::app;
 using motif::labelText;
 using Texts = std::vector<std::string>;
+using motif::value;
 
 namespace {
-
-template <typename T> T value(Widget w, const char *resource)
-{
-    T v{};
-    XtVaGetValues(w, resource, &v, nullptr);
-    return v;
-}
 
 int chosen;
 void choose(Widget, XtPointer data, XtPointer)
