@@ -9,7 +9,7 @@
 #include "cvutil.h"
 
 #if defined(_WIN32)
-#if defined(cvgui_EXPORTS)
+#if defined(CVGUI_BUILDING_DLL)
 #define CVDESC_API __declspec(dllexport)
 #elif defined(CVGUI_STATIC)
 #define CVDESC_API

@@ -5,7 +5,7 @@
 #define MIBSEL_H
 
 #if defined(_WIN32)
-#if defined(cvgui_EXPORTS)
+#if defined(CVGUI_BUILDING_DLL)
 #define MS_API __declspec(dllexport)
 #elif defined(CVGUI_STATIC)
 #define MS_API
