@@ -4,6 +4,7 @@
 #ifndef MIBSEL_H
 #define MIBSEL_H
 
+#ifndef MS_API /* msMibInfo.h defines it the same way */
 #if defined(_WIN32)
 #if defined(CVGUI_BUILDING_DLL)
 #define MS_API __declspec(dllexport)
@@ -12,8 +13,11 @@
 #else
 #define MS_API __declspec(dllimport)
 #endif
-#else
+#elif defined(__GNUC__)
 #define MS_API __attribute__((visibility("default")))
+#else
+#define MS_API
+#endif
 #endif
 
 /**

@@ -4,6 +4,7 @@
 
 #include "cvsnmp.h"
 
+#ifndef MS_API /* mibsel.h defines it the same way */
 #if defined(_WIN32)
 #if defined(CVGUI_BUILDING_DLL)
 #define MS_API __declspec(dllexport)
@@ -16,6 +17,7 @@
 #define MS_API __attribute__((visibility("default")))
 #else
 #define MS_API
+#endif
 #endif
 
 #ifdef __cplusplus
