@@ -2,8 +2,8 @@
 // process-wide state (caches filled once, exit paths). Write the scenario with CHILD_TEST(Suite,
 // Name): its test is called Suite.InChild_Name and skips itself unless a parent started it, so a
 // plain run (or a filter such as Suite.*) never runs it in place. The parent checks it with
-// EXPECT_TRUE(runIsolated("Suite.InChild_Name")) when it must pass, or looks at the exit status
-// and output of runTestProcess("Suite.InChild_Name").
+// EXPECT_TRUE(runIsolated("Suite.InChild_Name")) when it must pass, with endedWith() when it must
+// end the process, or looks at the exit status and output of runTestProcess("Suite.InChild_Name").
 #ifndef CVGUI_ISOLATED_H
 #define CVGUI_ISOLATED_H
 
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #define popen _popen
@@ -87,9 +88,6 @@ inline IsolatedRun runCommand(const std::string &cmd)
 inline IsolatedRun runTestProcess(const std::string &fullName)
 {
     std::string args = " --gtest_filter=" + fullName + " 2>&1";
-    if (fullName.find(".DISABLED_") != std::string::npos) {
-        args = " --gtest_also_run_disabled_tests" + args; // scenarios written the older way
-    }
 #ifdef _WIN32
     std::string cmd = "\"\"" + selfPath() + "\"" + args + "\""; // cmd /c strips the outer quotes
     _putenv_s(CVGUI_CHILD_ENV, "1");
@@ -110,6 +108,28 @@ inline ::testing::AssertionResult runIsolated(const std::string &fullName)
     }
     return ::testing::AssertionFailure() << fullName << " in a fresh process (status " << run.status
                                          << "):\n" << run.output;
+}
+
+// Passes when the scenario ended its process with status 1 after printing each of `texts`,
+// without coming back from the call that should have ended it (a scenario prints RETURNED after
+// that call).
+inline ::testing::AssertionResult endedWith(const std::string &fullName, const std::vector<std::string> &texts)
+{
+    IsolatedRun run = runTestProcess(fullName);
+    bool all = true;
+    for (const std::string &text : texts) {
+        all = all && run.output.find(text) != std::string::npos;
+    }
+    if (run.status == 1 && all && run.output.find("RETURNED") == std::string::npos) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << fullName << " (status " << run.status << ", expected 1 after \""
+                                         << texts[0] << "\"...):\n" << run.output;
+}
+
+inline ::testing::AssertionResult endedWith(const std::string &fullName, const char *text)
+{
+    return endedWith(fullName, std::vector<std::string>{text});
 }
 
 #endif

@@ -40,10 +40,6 @@ TEST(CommandLine, BlanksSeparateAndQuotesGroupWithoutEscapes)
     EXPECT_EQ(split("one \"runs to the end"), (Words{"tool", "one", "runs to the end"}));
     EXPECT_EQ(split("back\\slash \\\"x"), (Words{"tool", "back\\slash", "\\\"x"}));
     EXPECT_EQ(split("tab\tand\nnewline"), (Words{"tool", "tab", "and", "newline"}));
-}
-
-TEST(CommandLine, AnEmptyOrBlankLineGivesTheProgramNameAlone)
-{
     EXPECT_EQ(split(""), Words{"tool"});
     EXPECT_EQ(split("   \t "), Words{"tool"});
 }
@@ -154,47 +150,33 @@ int fakeRegistry(void *, const XtResource *r, void *field)
 
 } // namespace
 
-TEST(Options, MatchingLeadingOptionsAreRecordedAndRemoved)
+TEST(Options, LeadingOptionsAreRecordedAndRemovedEachParseAfresh)
 {
-    Args a{"tool", "-iconic", "-title", "Hello", "file", "-iconic"};
-    a.parse();
-    ASSERT_EQ(a.argc, 3);
-    EXPECT_STREQ(a.argv[0], "tool");
-    EXPECT_STREQ(a.argv[1], "file");
-    EXPECT_STREQ(a.argv[2], "-iconic") << "options after the first other argument stay";
-    EXPECT_EQ(a.argv[3], nullptr);
-    EXPECT_EQ(optionValue("iconic"), "True");
-    EXPECT_EQ(optionValue("title"), "Hello");
-}
-
-TEST(Options, ASeparateValueOptionWithoutItsValueStaysAndRecordsNothing)
-{
-    Args a{"tool", "-iconic", "-title"};
-    a.parse();
-    ASSERT_EQ(a.argc, 2);
-    EXPECT_STREQ(a.argv[1], "-title");
-    EXPECT_EQ(optionValue("title"), "(none)");
-    EXPECT_EQ(optionValue("iconic"), "True");
-}
-
-TEST(Options, EachParseStartsAFreshTableAndOtherKindsAreDroppedUnrecorded)
-{
-    Args first{"tool", "-title", "One", "-title", "Two"};
-    first.parse();
-    EXPECT_EQ(first.argc, 1);
-    EXPECT_EQ(optionValue("title"), "Two") << "a specifier is held once, with the last value";
-
-    Args second{"tool", "-skip", "rest"};
-    second.parse();
-    EXPECT_EQ(second.argc, 2);
-    EXPECT_STREQ(second.argv[1], "rest");
-    EXPECT_EQ(optionValue("skip"), "(none)");
-    EXPECT_EQ(optionValue("title"), "(none)");
-
-    Args third{"tool", "file", "-iconic"};
-    third.parse();
-    EXPECT_EQ(third.argc, 3);
-    EXPECT_EQ(optionValue("iconic"), "(none)");
+    struct Case {
+        std::initializer_list<const char *> words;
+        Words rest;
+        std::vector<std::pair<const char *, const char *>> values; // specifier, value
+    } cases[] = {
+        // Options after the first other argument stay.
+        {{"tool", "-iconic", "-title", "Hello", "file", "-iconic"}, {"tool", "file", "-iconic"},
+         {{"iconic", "True"}, {"title", "Hello"}}},
+        // A separate-value option without its value stays and records nothing.
+        {{"tool", "-iconic", "-title"}, {"tool", "-title"}, {{"title", "(none)"}, {"iconic", "True"}}},
+        // A specifier is held once, with the last value.
+        {{"tool", "-title", "One", "-title", "Two"}, {"tool"}, {{"title", "Two"}}},
+        // Other kinds are dropped unrecorded; the table of the last parse is gone.
+        {{"tool", "-skip", "rest"}, {"tool", "rest"}, {{"skip", "(none)"}, {"title", "(none)"}}},
+        {{"tool", "file", "-iconic"}, {"tool", "file", "-iconic"}, {{"iconic", "(none)"}}},
+    };
+    for (const Case &c : cases) {
+        Args a(c.words);
+        a.parse();
+        EXPECT_EQ(Words(a.argv.begin(), a.argv.begin() + a.argc), c.rest) << c.rest.size();
+        EXPECT_EQ(a.argv[a.argc], nullptr);
+        for (const auto &[specifier, value] : c.values) {
+            EXPECT_EQ(optionValue(specifier), value) << specifier;
+        }
+    }
 }
 
 TEST(Options, TheLastMatchingRowWins)

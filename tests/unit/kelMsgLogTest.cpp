@@ -88,14 +88,6 @@ TEST(MessageLogLength, MessagesOverTheLimitAreReplacedAndNeverOverrunTheBuffer)
     EXPECT_EQ(std::string(buffer + KEL_MSGLOG_BUFFER, 16), std::string(16, 'G')) << "nothing written past the buffer";
 }
 
-TEST(MessageLogTrim, AListKeepsFiveHundredItemsBeforeNewLines)
-{
-    EXPECT_EQ(kelMsgLogExcess(0), 0);
-    EXPECT_EQ(kelMsgLogExcess(500), 0);
-    EXPECT_EQ(kelMsgLogExcess(501), 1);
-    EXPECT_EQ(kelMsgLogExcess(503), 3);
-}
-
 TEST(MessageLogLines, ContinuationLinesAreIndentedUnderTheText)
 {
     EXPECT_EQ(cut("12:00:00 one\ntwo\nthree", 9),

@@ -77,10 +77,16 @@ TEST_F(MapSession, JoinsTheMapNamedByTheEnvironmentOrTheArgument)
     ASSERT_EQ(_CVwInitSession(CVW_VERSION, "mibappl", nullptr), 0) << CVwErrorMsg(CVwError());
     EXPECT_STREQ(CVwSessionId(), "lab map");
 
-    std::string other = writeMap("other.map", "cvwmap 1\nobject 5 x\n");
+    // An object may have neither selection name nor host name.
+    std::string other = writeMap("other.map", "cvwmap 1\nobject 7\nobject 8 Internet:hub\nselect 7 8\n");
     ASSERT_EQ(_CVwInitSession(CVW_VERSION, "mibappl", other.c_str()), 0) << CVwErrorMsg(CVwError());
     EXPECT_STREQ(CVwSessionId(), "other"); // no session line: the file's name
     EXPECT_EQ(CVwDbObjectIdToSelectionName(101), nullptr);
+    EXPECT_EQ(selection(), (std::vector<CVwObjectId>{7, 8}));
+    EXPECT_EQ(CVwDbObjectIdToSelectionName(7), nullptr);
+    EXPECT_EQ(CVwError(), CVW_E_NO_VALUE);
+    EXPECT_EQ(CVwDbObjectIdToHostname(7), nullptr);
+    EXPECT_STREQ(CVwDbObjectIdToSelectionName(8), "Internet:hub");
 }
 
 TEST_F(MapSession, AnswersForTheMapsObjects)
@@ -123,17 +129,6 @@ TEST_F(MapSession, SeesANewSelectionWhenTheMapRewritesItsFile)
     writeMap("lab.map", "cvwmap 1\nselect 7\n");
     EXPECT_EQ(selection(), (std::vector<CVwObjectId>{101, 102, 4294967295u}));
     EXPECT_EQ(CVwError(), CVW_E_MAP_FORMAT);
-}
-
-TEST_F(MapSession, AnObjectMayHaveNeitherSelectionNameNorHostName)
-{
-    std::string file = writeMap("bare.map", "cvwmap 1\nobject 7\nobject 8 Internet:hub\nselect 7 8\n");
-    ASSERT_EQ(_CVwInitSession(CVW_VERSION, "mibappl", file.c_str()), 0) << CVwErrorMsg(CVwError());
-    EXPECT_EQ(selection(), (std::vector<CVwObjectId>{7, 8}));
-    EXPECT_EQ(CVwDbObjectIdToSelectionName(7), nullptr);
-    EXPECT_EQ(CVwError(), CVW_E_NO_VALUE);
-    EXPECT_EQ(CVwDbObjectIdToHostname(7), nullptr);
-    EXPECT_STREQ(CVwDbObjectIdToSelectionName(8), "Internet:hub");
 }
 
 TEST_F(MapSession, RefusesMalformedMapsNamingTheLine)

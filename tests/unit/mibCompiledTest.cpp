@@ -87,29 +87,30 @@ protected:
 
 TEST_F(TestModules, DefinitionsThatAreNoObjects)
 {
-    const CVmibNode *mib = node("cvTestMIB");
+    const struct {
+        const char *name;
+        int type;
+        const char *description;
+    } expected[] = {
+        {"cvTestMIB", CVMIB_T_MODID, "Test module: one of each kind of definition."},
+        {"cvTestRouter", CVMIB_T_OBJIDENTITY, "The test router product."},
+        {"cvTestScalars", CVMIB_T_NONE, nullptr}, // an OBJECT IDENTIFIER value
+        {"cvTestTableGroup", CVMIB_T_OBJGROUP, nullptr},
+        {"cvTestNotificationGroup", CVMIB_T_NOTIFGROUP, nullptr},
+        {"cvTestCompliance", CVMIB_T_MODCOMP, "What an agent implements."},
+        {"cvTestCapabilities", CVMIB_T_AGENTCAP, nullptr},
+    };
+    for (const auto &e : expected) {
+        const CVmibNode *n = node(e.name);
+        EXPECT_EQ(n->type, e.type) << e.name;
+        EXPECT_EQ(n->access, CVMIB_A_NONE) << e.name;
+        if (e.description != nullptr) {
+            EXPECT_STREQ(n->description, e.description) << e.name;
+        }
+    }
     EXPECT_EQ(numeric("cvTestMIB"), ".1.3.6.1.4.1.99999");
-    EXPECT_EQ(mib->type, CVMIB_T_MODID);
-    EXPECT_EQ(mib->access, CVMIB_A_NONE);
-    EXPECT_STREQ(mib->description, "Test module: one of each kind of definition.");
-    EXPECT_STREQ(mib->module, "CVGUI-TEST-MIB");
-
-    EXPECT_EQ(node("cvTestProducts")->type, CVMIB_T_OBJIDENTITY);
-    EXPECT_EQ(node("cvTestRouter")->type, CVMIB_T_OBJIDENTITY);
-    EXPECT_STREQ(node("cvTestRouter")->description, "The test router product.");
-
-    const CVmibNode *scalars = node("cvTestScalars"); // OBJECT IDENTIFIER value
-    EXPECT_EQ(scalars->type, CVMIB_T_NONE);
-    EXPECT_EQ(scalars->access, CVMIB_A_NONE);
-    EXPECT_EQ(scalars->description, nullptr);
-    EXPECT_EQ(scalars->typeName, nullptr);
-
-    EXPECT_EQ(node("cvTestScalarGroup")->type, CVMIB_T_OBJGROUP);
-    EXPECT_EQ(node("cvTestTableGroup")->type, CVMIB_T_OBJGROUP);
-    EXPECT_EQ(node("cvTestNotificationGroup")->type, CVMIB_T_NOTIFGROUP);
-    EXPECT_EQ(node("cvTestCompliance")->type, CVMIB_T_MODCOMP);
-    EXPECT_STREQ(node("cvTestCompliance")->description, "What an agent implements.");
-    EXPECT_EQ(node("cvTestCapabilities")->type, CVMIB_T_AGENTCAP);
+    EXPECT_STREQ(node("cvTestMIB")->module, "CVGUI-TEST-MIB");
+    EXPECT_EQ(node("cvTestScalars")->description, nullptr);
 }
 
 TEST_F(TestModules, ScalarTypesWithTheirNamesConstraintsAndUnits)
@@ -148,13 +149,8 @@ TEST_F(TestModules, ScalarTypesWithTheirNamesConstraintsAndUnits)
         EXPECT_EQ(text(n->typeSuffix), text(e.suffix));
         EXPECT_EQ(text(n->units), text(e.units));
         EXPECT_EQ(n->access, e.access);
-        EXPECT_EQ(n->child, nullptr);
-        EXPECT_NE(n->description, nullptr);
-        EXPECT_EQ(n->indexes, nullptr);
-        EXPECT_EQ(n->objects, nullptr);
     }
     EXPECT_EQ(node("cvTestUptime")->status, CVMIB_S_DEPRECATED);
-    EXPECT_EQ(node("cvTestDescr")->status, CVMIB_S_CURRENT);
     EXPECT_STREQ(node("cvTestDescr")->description, "A description of the test agent.");
     EXPECT_EQ(enums(node("cvTestFlags")), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
     EXPECT_EQ(enums(node("cvTestLevel")), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
@@ -172,27 +168,13 @@ TEST_F(TestModules, TablesRowsIndexesAndAugments)
     const CVmibNode *entry = node("cvTestEntry");
     EXPECT_EQ(entry->parent, table);
     EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
-    EXPECT_STREQ(entry->typeName, "CvTestEntry");
     EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
-    EXPECT_EQ(entry->objects, nullptr);
-
-    EXPECT_EQ(node("cvTestIndex")->access, CVMIB_A_NOACCESS);
-    EXPECT_STREQ(node("cvTestIndex")->typeSuffix, "(1..65535)");
-    const CVmibNode *portName = node("cvTestPortName");
-    EXPECT_STREQ(portName->typeName, "CvTestName");
-    EXPECT_STREQ(portName->typeSuffix, "(SIZE (1..16))");
-    EXPECT_EQ(node("cvTestPortSpeed")->access, CVMIB_A_READCREATE);
-    EXPECT_STREQ(node("cvTestPortSpeed")->units, "bits per second");
-    const CVmibNode *rowStatus = node("cvTestRowStatus");
-    EXPECT_STREQ(rowStatus->typeName, "RowStatus");
-    EXPECT_EQ(rowStatus->access, CVMIB_A_READCREATE);
-    EXPECT_EQ(enums(rowStatus).size(), 6u);
-
+    EXPECT_STREQ(node("cvTestPortName")->typeSuffix, "(SIZE (1..16))");
+    EXPECT_EQ(node("cvTestRowStatus")->access, CVMIB_A_READCREATE);
+    EXPECT_EQ(enums(node("cvTestRowStatus")).size(), 6u);
     const CVmibNode *ext = node("cvTestExtEntry");
-    EXPECT_EQ(ext->type, CVMIB_T_SEQUENCE);
-    EXPECT_STREQ(ext->typeName, "CvTestExtEntry");
     EXPECT_EQ(ext->indexes, nullptr);
-    EXPECT_EQ(names(ext->objects), (std::vector<std::string>{"cvTestEntry"}));
+    EXPECT_EQ(names(ext->objects), (std::vector<std::string>{"cvTestEntry"})) << "AUGMENTS";
 
     ASSERT_EQ(CVmib_get_children("cvTestEntry", collect, nullptr, 0), 0);
     EXPECT_EQ(labels, (std::vector<std::string>{"cvTestIndex", "cvTestPortName", "cvTestPortSpeed",
@@ -219,23 +201,10 @@ TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
     EXPECT_STREQ(CVmib_get_loaded_path("cvV1Overload"),
                  ".iso.org.dod.internet.private.enterprises.cvTestV1.0.cvV1Overload");
 
+    // The mapping both ways is unit_mib's (trapMappingTest); here the enterprise is a name.
     char v2[CVSNMP_OIDSTR_MAX];
     ASSERT_EQ(_CVsnmpV1EnterpriseToV2EventTypeStr("cvTestV1", 6, 7, v2), 0);
     EXPECT_STREQ(v2, ".1.3.6.1.4.1.99998.0.7");
-    CVmibOid oid[CVMIB_MAX_OID];
-    int count = CVMIB_MAX_OID;
-    ASSERT_EQ(CVmib_read_objid(v2, oid, &count), 0);
-    EXPECT_STREQ(CVmib_get_objid_name(oid, count),
-                 ".iso.org.dod.internet.private.enterprises.cvTestV1.0.cvV1Restart");
-    const CVmibOid *enterprise;
-    int length, generic, specific;
-    count = CVMIB_MAX_OID;
-    ASSERT_EQ(CVmib_read_objid("cvTestAlarm", oid, &count), 0);
-    ASSERT_EQ(_CVsnmpV2EventTypeToV1Enterprise(oid, count, &enterprise, &length, &generic, &specific), 0);
-    EXPECT_STREQ(CVmib_get_objid_name(enterprise, length),
-                 ".iso.org.dod.internet.private.enterprises.cvTestMIB.cvTestNotifications");
-    EXPECT_EQ(generic, 6);
-    EXPECT_EQ(specific, 1);
 }
 
 TEST_F(TestModules, SmiV1Objects)
@@ -293,78 +262,22 @@ protected:
     void SetUp() override { use("CVGUI_STANDARD_MIBDB"); }
 };
 
-TEST_F(StandardModules, InterfacesTable)
+// The facts of the standard modules are held to net-snmp's (mib_netsnmp); here the default
+// database answers the questions a tool asks of it, in both builds.
+TEST_F(StandardModules, TheDefaultDatabaseAnswersTheSelectorsQuestions)
 {
     EXPECT_STREQ(CVmib_get_loaded_path("ifTable"), ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable");
-    const CVmibNode *table = node(".1.3.6.1.2.1.2.2");
-    EXPECT_STREQ(table->label, "ifTable");
-    EXPECT_EQ(table->type, CVMIB_T_SEQUENCEOF);
-    EXPECT_STREQ(table->typeName, "SEQUENCE OF IfEntry");
-    EXPECT_STREQ(table->module, "IF-MIB");
-    const CVmibNode *entry = table->child;
-    ASSERT_NE(entry, nullptr);
-    EXPECT_STREQ(entry->label, "ifEntry");
-    EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
-    EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"ifIndex"}));
     ASSERT_EQ(CVmib_get_children("ifEntry", collect, nullptr, 0), 0);
     ASSERT_EQ(labels.size(), 22u);
     EXPECT_EQ(labels[0], "ifIndex");
-    EXPECT_EQ(labels[1], "ifDescr");
     EXPECT_EQ(labels[21], "ifSpecific");
-    EXPECT_EQ(node("ifType")->type, CVMIB_T_INTEGER);
-    EXPECT_STREQ(node("ifType")->typeName, "IANAifType");
     EXPECT_GT(enums(node("ifType")).size(), 100u);
-    EXPECT_EQ(node("ifPhysAddress")->type, CVMIB_T_PHYSADDR);
-    EXPECT_EQ(node("ifInOctets")->type, CVMIB_T_COUNTER);
-    EXPECT_EQ(node("ifAdminStatus")->access, CVMIB_A_READWRITE);
-    EXPECT_EQ(node("ifHCInOctets")->type, CVMIB_T_COUNTER64);
-    EXPECT_EQ(names(node("ifXEntry")->objects), (std::vector<std::string>{"ifEntry"}));
     EXPECT_TRUE(CVmib_is_int("ifInOctets.1"));
     EXPECT_FALSE(CVmib_is_int("ifDescr.1"));
-}
-
-TEST_F(StandardModules, SystemDescription)
-{
-    const CVmibNode *descr = node(".iso.org.dod.internet.mgmt.mib-2.system.sysDescr");
     EXPECT_EQ(numeric("sysDescr.0"), ".1.3.6.1.2.1.1.1.0");
-    EXPECT_EQ(descr->type, CVMIB_T_DISPLAYSTR);
-    EXPECT_STREQ(descr->typeName, "DisplayString");
-    EXPECT_STREQ(descr->typeSuffix, "(SIZE (0..255))");
-    EXPECT_EQ(descr->access, CVMIB_A_READONLY);
-    EXPECT_EQ(descr->status, CVMIB_S_CURRENT);
-    EXPECT_STREQ(descr->module, "SNMPv2-MIB");
-    ASSERT_NE(descr->description, nullptr);
-    EXPECT_EQ(std::string(descr->description).rfind("A textual description of the entity.", 0), 0u)
-        << descr->description;
     // Continuation lines lose the module's indentation.
-    EXPECT_NE(std::string(descr->description).find("\ninclude the full name"), std::string::npos) << descr->description;
-}
-
-TEST_F(StandardModules, SnmpTrapsAndTheirMapping)
-{
-    EXPECT_STREQ(CVmib_get_objid_name(_CVsnmp_snmpTraps, _CVsnmp_snmpTraps_len),
-                 ".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps");
-    const char *standard[] = {"coldStart", "warmStart", "linkDown", "linkUp", "authenticationFailure"};
-    for (int generic = 0; generic < 5; ++generic) {
-        char v2[CVSNMP_OIDSTR_MAX];
-        ASSERT_EQ(_CVsnmpV1EnterpriseToV2EventTypeStr("", generic, 0, v2), 0);
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        ASSERT_EQ(CVmib_read_objid(v2, oid, &count), 0);
-        std::string name = CVmib_get_objid_name(oid, count);
-        EXPECT_EQ(name.substr(name.rfind('.') + 1), standard[generic]);
-        EXPECT_EQ(CVmib_getTreeByObjId(oid, count, Mib)->type, CVMIB_T_NOTIFTYPE);
-
-        const CVmibOid *enterprise;
-        int length, g, specific;
-        count = CVMIB_MAX_OID;
-        ASSERT_EQ(CVmib_read_objid(standard[generic], oid, &count), 0);
-        ASSERT_EQ(_CVsnmpV2EventTypeToV1Enterprise(oid, count, &enterprise, &length, &g, &specific), 0);
-        EXPECT_EQ(g, generic) << standard[generic];
-        EXPECT_EQ(specific, 0);
-    }
-    EXPECT_EQ(names(node("linkDown")->objects),
-              (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
+    const char *description = node("sysDescr")->description;
+    EXPECT_NE(std::string(text(description)).find("\ninclude the full name"), std::string::npos) << text(description);
     EXPECT_EQ(CVmib_has_children(".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps"), 1);
 }
 

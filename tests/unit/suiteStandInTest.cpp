@@ -38,20 +38,18 @@ TEST(Queues, InsertAfterAndRemoveOnACircularList)
     _CVinsque(&a, &head);
     _CVinsque(&b, &head); // at the front
     _CVinsque(&c, &a);    // after a
-    std::string order;
-    for (Node *n = head.next; n != &head; n = n->next) {
-        order += std::to_string(n->value);
-    }
-    EXPECT_EQ(order, "213");
+    auto order = [&] {
+        std::string values;
+        for (Node *n = head.next; n != &head; n = n->next) {
+            values += std::to_string(n->value);
+        }
+        return values;
+    };
+    EXPECT_EQ(order(), "213");
     EXPECT_EQ(head.prev, &c);
     EXPECT_EQ(c.prev, &a);
-
     _CVremque(&a);
-    order.clear();
-    for (Node *n = head.next; n != &head; n = n->next) {
-        order += std::to_string(n->value);
-    }
-    EXPECT_EQ(order, "23");
+    EXPECT_EQ(order(), "23");
     EXPECT_EQ(c.prev, &b);
     _CVremque(&b);
     _CVremque(&c);

@@ -54,14 +54,6 @@ protected:
     }
 };
 
-TEST_F(TrapMapping, SnmpTrapsIsTheStandardIdentifier)
-{
-    EXPECT_EQ(_CVsnmp_snmpTraps_len, 9);
-    EXPECT_STREQ(CVmibGetNumericObjidStr(_CVsnmp_snmpTraps, _CVsnmp_snmpTraps_len), ".1.3.6.1.6.3.1.1.5");
-    EXPECT_STREQ(CVmib_get_objid_name(_CVsnmp_snmpTraps, _CVsnmp_snmpTraps_len),
-                 ".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps");
-}
-
 TEST_F(TrapMapping, SixStandardTrapsBothWays)
 {
     for (int generic = 0; generic < 6; ++generic) {

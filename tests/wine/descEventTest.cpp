@@ -146,31 +146,9 @@ TEST(DescribeEvent, NoLabelIsCutAndLongValuesWidenTheDialogWithinReason)
     DestroyWindow(dialog);
 }
 
-namespace {
-std::vector<DWORD> helpRequest; // command and data of the platform's help request
-std::string helpFile;
-
-LRESULT CALLBACK winHelpProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
-{
-    if (m == WM_COPYDATA) {
-        // The request: size, command, data, reserved, offsets of the file name and of the data.
-        auto *request = static_cast<const BYTE *>(reinterpret_cast<COPYDATASTRUCT *>(lp)->lpData);
-        helpRequest = {*reinterpret_cast<const WORD *>(request + 2), *reinterpret_cast<const DWORD *>(request + 4)};
-        helpFile = reinterpret_cast<const char *>(request + *reinterpret_cast<const WORD *>(request + 12));
-        return TRUE;
-    }
-    return DefWindowProcA(w, m, wp, lp);
-}
-} // namespace
-
 TEST(DescribeEvent, HelpOpensTheEventDescriptionTopicOfTheSuitesHelpFile)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = winHelpProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&wc);
-    HWND helpWindow = CreateWindowA("MS_WINHELP", "", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+    FakeWinHelp help;
     setEnv("CV_PATH", "C:\\Corvane");
     trap_record trap = coldStart();
     HWND dialog = opened("Describe Event Cold start",
@@ -178,10 +156,10 @@ TEST(DescribeEvent, HelpOpensTheEventDescriptionTopicOfTheSuitesHelpFile)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(rowsShown(dialog).size(), 4u);
     EXPECT_TRUE(pressButton(dialog, "Help"));
-    EXPECT_TRUE(pumpUntil([] { return !helpRequest.empty(); }));
-    DestroyWindow(helpWindow);
-    EXPECT_EQ(helpRequest, (std::vector<DWORD>{HELP_CONTEXT, 1930}));
-    EXPECT_EQ(helpFile, "C:\\Corvane\\help\\zbr.hlp");
+    ASSERT_TRUE(pumpUntil([&] { return !help.requests().empty(); }));
+    EXPECT_EQ(help.requests()[0].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(help.requests()[0].data, 1930u);
+    EXPECT_EQ(help.requests()[0].file, "C:\\Corvane\\help\\zbr.hlp");
     EXPECT_TRUE(IsWindow(dialog)) << "help leaves the dialog open";
     DestroyWindow(dialog);
 }
@@ -216,25 +194,4 @@ TEST(DescribeEvent, ARecordWithMissingFieldsAndA64KilobyteDescription)
     EXPECT_EQ(std::string(shown), text);
     free(shown);
     DestroyWindow(dialog);
-}
-
-TEST(DescribeEventTemplate, BothLanguagesHaveTwentyRowsEighteenUnitsApart)
-{
-    HMODULE library = GetModuleHandleA("cvgui.dll");
-    for (WORD language : {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)}) {
-        HRSRC res = FindResourceExA(library, RT_DIALOG, MAKEINTRESOURCEA(IDD_KEL_EVDESC), language);
-        ASSERT_NE(res, nullptr) << language;
-        HWND dialog = CreateDialogIndirectParamW(
-            library, static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(library, res))), nullptr,
-            [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR { return m == WM_INITDIALOG; }, 0);
-        RECT units = {0, 0, 4, 8};
-        MapDialogRect(dialog, &units);
-        for (int i = 0; i < KEL_EVDESC_ROWS; i++) {
-            EXPECT_EQ(childRect(dialog, IDC_KEL_EVDESC_LABEL0 + i).top, MulDiv(12 + 18 * i, units.bottom, 8)) << i;
-            EXPECT_EQ(childRect(dialog, IDC_KEL_EVDESC_VALUE0 + i).top, MulDiv(10 + 18 * i, units.bottom, 8)) << i;
-        }
-        EXPECT_GT(childRect(dialog, IDC_KEL_EVDESC_TEXTLABEL).top, childRect(dialog, IDC_KEL_EVDESC_VALUE0 + 19).bottom);
-        EXPECT_TRUE(GetDlgItem(dialog, IDCANCEL) && GetDlgItem(dialog, IDC_KEL_EVDESC_HELP));
-        DestroyWindow(dialog);
-    }
 }

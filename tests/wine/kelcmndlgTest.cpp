@@ -11,6 +11,7 @@
 #include "testenv.h"
 
 #include <dlgs.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -151,51 +152,36 @@ TEST(SaveDialog, CancellingNeverCallsTheWriter)
     EXPECT_FALSE(exists(dir + "\\unwanted.txt"));
 }
 
-TEST(SaveDialog, AnExistingFileIsReplacedOnlyAfterTheUserAgrees)
-{
-    std::string dir = scratchDirectory("replace");
-    std::string path = dir + "\\old.txt";
-    FILE *f = fopen(path.c_str(), "w");
-    fputs("old contents\n", f);
-    fclose(f);
-    written = Written();
-    std::unique_ptr<WindowWatcher> question;
-    WindowWatcher user("Save Report", "Save", [&](HWND dialog) {
-        // The question comes from the dialog once Save is pressed.
-        question = std::make_unique<WindowWatcher>("Save Report", "Yes");
-        typeFileName(dialog, "old.txt");
-    }, false, dialogTimeoutMs);
-    KelSaveDialog("Save Report", writeGreeting, nullptr, nullptr, dir.c_str());
-    ASSERT_NE(user.wait().hwnd, nullptr);
-    ASSERT_TRUE(question);
-    SeenWindow asked = question->wait();
-    ASSERT_NE(asked.hwnd, nullptr) << "no question about replacing the file";
-    EXPECT_TRUE(question->pressed());
-    EXPECT_EQ(written.calls, 1);
-    EXPECT_EQ(readFile(path), "saved by the test\r\n");
-}
-
 namespace {
-// Saves through the dialog as a user does, typing name and agreeing to replace the file, and
-// returns the error box that follows.
-SeenWindow saveAndReadError(const char *title, const std::string &directory, const std::string &name)
+// Saves over an existing file through the dialog as a user does: types the name, presses Save
+// and agrees to replace the file. Returns the error box that follows, or (error false) the
+// question that was answered.
+SeenWindow saveOver(const char *title, const std::string &directory, const std::string &name, bool error = true)
 {
-    std::unique_ptr<WindowWatcher> question, error;
+    written = Written();
+    std::unique_ptr<WindowWatcher> question, errorBox;
     WindowWatcher user(title, "Save", [&](HWND dialog) {
+        // The question comes from the dialog once Save is pressed.
         question = std::make_unique<WindowWatcher>(title, "Yes");
-        error = std::make_unique<WindowWatcher>("Error", "OK");
+        errorBox = error ? std::make_unique<WindowWatcher>("Error", "OK") : nullptr;
         typeFileName(dialog, name);
     }, false, dialogTimeoutMs);
     KelSaveDialog(title, writeGreeting, nullptr, nullptr, directory.c_str());
     EXPECT_NE(user.wait().hwnd, nullptr);
-    if (!error) {
-        return SeenWindow();
-    }
-    SeenWindow box = error->wait();
-    question->wait();
-    return box;
+    SeenWindow box = errorBox ? errorBox->wait() : SeenWindow();
+    SeenWindow asked = question ? question->wait() : SeenWindow();
+    return error ? box : asked;
 }
 } // namespace
+
+TEST(SaveDialog, AnExistingFileIsReplacedOnlyAfterTheUserAgrees)
+{
+    std::string dir = scratchDirectory("replace");
+    std::ofstream(dir + "\\old.txt") << "old contents\n";
+    EXPECT_NE(saveOver("Save Report", dir, "old.txt", false).hwnd, nullptr) << "no question about replacing";
+    EXPECT_EQ(written.calls, 1);
+    EXPECT_EQ(readFile(dir + "\\old.txt"), "saved by the test\r\n");
+}
 
 TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
 {
@@ -204,8 +190,7 @@ TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
     // Held open without sharing by another program.
     HANDLE held = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    written = Written();
-    SeenWindow box = saveAndReadError("Save Locked", dir, "locked.txt");
+    SeenWindow box = saveOver("Save Locked", dir, "locked.txt");
     CloseHandle(held);
     ASSERT_NE(box.hwnd, nullptr) << "no error box";
     std::string expected = "Could not open \"" + path + "\": Permission denied.  No save performed.";
@@ -217,8 +202,7 @@ TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
 TEST(SaveDialog, AWriteErrorIsReported)
 {
     // The full device takes the file but no byte of it: the error shows when the file is closed.
-    written = Written();
-    SeenWindow box = saveAndReadError("Save Full", scratchDirectory("full"), "Z:\\dev\\full");
+    SeenWindow box = saveOver("Save Full", scratchDirectory("full"), "Z:\\dev\\full");
     ASSERT_NE(box.hwnd, nullptr) << "no error box";
     EXPECT_EQ(written.calls, 1);
     std::string expected = "Could not write \"Z:\\dev\\full\": No space left on device.  The file may be incomplete.";
@@ -295,14 +279,6 @@ TEST(Help, OnlyAKindAndATargetMakeAHelpEntry)
     KelSetApHelp(item, 0, "zbr.hlp");
     EXPECT_EQ(item.GetCallback(), reinterpret_cast<KelMenuCallback>(ignored));
     EXPECT_EQ(item.GetActivateData(), nullptr);
-
-    char target[] = "Overview of the map";
-    KelSetApHelp(item, cvwQuickHelp, target);
-    EXPECT_NE(item.GetCallback(), reinterpret_cast<KelMenuCallback>(ignored));
-    ASSERT_NE(item.GetActivateData(), nullptr);
-    EXPECT_NE(item.GetActivateData(), static_cast<void *>(target)) << "a copy of the target";
-    EXPECT_STREQ(static_cast<char *>(item.GetActivateData()), target);
-    XtFree(static_cast<char *>(item.GetActivateData()));
 }
 
 TEST(Help, EachKindReachesTheHelpViewer)
@@ -314,13 +290,16 @@ TEST(Help, EachKindReachesTheHelpViewer)
         const char *target;
         const char *shown; // the viewer's name of the kind
     };
-    const Case cases[] = {{2, "zbr.hlp", "file"},   {8, "zbr:map.over", "volume"}, {16, "Hint", "quick"},
-                          {32, "Help", "string"},  {64, "xzbtrap", "man"},        {128, "notes.txt", "text"},
-                          {4, "readme.txt", "text"}};
+    const Case cases[] = {{cvwHelpFile, "zbr.hlp", "file"},   {cvwHelpVolume, "zbr:map.over", "volume"},
+                          {cvwQuickHelp, "Hint", "quick"},    {cvwHelpString, "Help", "string"},
+                          {cvwManPage, "xzbtrap", "man"},     {cvwTextFile, "notes.txt", "text"},
+                          {4, "readme.txt", "text"}}; // a kind without a name: a text file
     size_t count = 0;
     for (const Case &c : cases) {
         KelMenuItem item;
-        KelSetApHelp(item, c.kind, c.target);
+        std::string target = c.target;
+        KelSetApHelp(item, c.kind, &target[0]);
+        target = "changed"; // the entry keeps its own copy
         choose(item);
         EXPECT_EQ(viewer.request(++count), std::string(c.shown) + " " + c.target) << "kind " << c.kind;
         XtFree(static_cast<char *>(item.GetActivateData()));
@@ -355,45 +334,18 @@ TEST(Help, AFailedRequestIsReportedWithTheKindsNameAndTheReason)
     EXPECT_NE(lastText(second).find("(error #43)."), std::string::npos) << lastText(second);
 }
 
-namespace {
-// The platform's help window, which WinHelp talks to.
-std::vector<std::pair<UINT, std::string>> winHelpCommands;
-
-LRESULT CALLBACK winHelpProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
-{
-    if (m == WM_COPYDATA) {
-        auto *data = reinterpret_cast<COPYDATASTRUCT *>(lp);
-        auto *request = static_cast<const BYTE *>(data->lpData);
-        // The request: size, command, data, reserved, offsets of the file name and of the data.
-        WORD command = *reinterpret_cast<const WORD *>(request + 2);
-        WORD fileOffset = *reinterpret_cast<const WORD *>(request + 12);
-        winHelpCommands.emplace_back(command, reinterpret_cast<const char *>(request + fileOffset));
-        return TRUE;
-    }
-    return DefWindowProcA(w, m, wp, lp);
-}
-} // namespace
-
 TEST(Help, QuittingClosesTheHelpFileOfTheSuiteForTheMainWindow)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = winHelpProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&wc);
-    HWND helpWindow = CreateWindowA("MS_WINHELP", "", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
-
-    winHelpCommands.clear();
+    FakeWinHelp help;
     KelQuitHelp();
-    EXPECT_TRUE(winHelpCommands.empty()) << "nothing without a main window";
+    EXPECT_TRUE(help.requests().empty()) << "nothing without a main window";
 
     setEnv("CV_PATH", "C:\\Corvane");
     {
         MainWindow main;
         KelQuitHelp();
     }
-    DestroyWindow(helpWindow);
-    ASSERT_EQ(winHelpCommands.size(), 1u);
-    EXPECT_EQ(winHelpCommands[0].first, static_cast<UINT>(HELP_QUIT));
-    EXPECT_EQ(winHelpCommands[0].second, "C:\\Corvane\\help\\zbr.hlp");
+    ASSERT_EQ(help.requests().size(), 1u);
+    EXPECT_EQ(help.requests()[0].command, static_cast<UINT>(HELP_QUIT));
+    EXPECT_EQ(help.requests()[0].file, "C:\\Corvane\\help\\zbr.hlp");
 }

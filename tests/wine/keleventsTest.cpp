@@ -49,27 +49,6 @@ void runPast(unsigned long interval)
 
 } // namespace
 
-TEST(TimeOuts, IdentifiersAreSlotsPlusOneAndFreedSlotsAreReused)
-{
-    timerCalls.clear();
-    XtIntervalId first = KelAddTimeOut(60000, recordTimer, nullptr);
-    EXPECT_EQ(first, 1u);
-    KelRemoveTimeOut(first);
-    EXPECT_EQ(KelAddTimeOut(60000, recordTimer, nullptr), 1u) << "the first free slot again";
-    EXPECT_EQ(KelAddTimeOut(60000, recordTimer, nullptr), 2u);
-    EXPECT_EQ(KelAddTimeOut(60000, recordTimer, nullptr), 3u);
-    KelRemoveTimeOut(2);
-    EXPECT_EQ(KelAddTimeOut(60000, recordTimer, nullptr), 2u);
-    for (XtIntervalId id = 1; id <= 3; id++) {
-        KelRemoveTimeOut(id);
-    }
-    // Identifiers never issued, out of range or already removed are passed over.
-    KelRemoveTimeOut(0);
-    KelRemoveTimeOut(5000);
-    KelRemoveTimeOut(3);
-    EXPECT_EQ(timerTable[0].inUse, 0);
-}
-
 TEST(TimeOuts, AnImmediateTimeOutRunsOnceAndOnlyFromTheLoop)
 {
     timerCalls.clear();
@@ -105,6 +84,10 @@ TEST(TimeOuts, CallbacksMayRemoveAndAddTimeOuts)
     victim = KelAddTimeOut(100, recordTimer, nullptr);
     runPast(300);
     EXPECT_FALSE(calledWith(victim)) << "removed by another callback before it fired";
+    // Identifiers never issued, out of range or already removed are passed over.
+    for (XtIntervalId bad : {XtIntervalId(0), XtIntervalId(5000), victim}) {
+        KelRemoveTimeOut(bad);
+    }
 
     XtIntervalId self = KelAddTimeOut(0, addAnother, nullptr);
     ASSERT_TRUE(pumpUntil([] { return reissued != 0; }));
@@ -159,11 +142,7 @@ CHILD_TEST(TimeOuts, OneTooMany)
 
 TEST(TimeOuts, A1025thPendingTimeOutEndsTheProcess)
 {
-    IsolatedRun run = runTestProcess("TimeOuts.InChild_OneTooMany");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("ADDED 1024"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("TEXT[Internal Error]"), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find("RETURNED"), std::string::npos) << run.output;
+    EXPECT_TRUE(endedWith("TimeOuts.InChild_OneTooMany", {"ADDED 1024", "TEXT[Internal Error]"}));
 }
 
 // ---- Socket input.
@@ -269,8 +248,6 @@ TEST(SocketInput, DataReachesTheCallbackUntilThePeerCloses)
     Connection c;
     Reader reader;
     XtInputId id = KelAddSockReadInput(static_cast<int>(c.watched), readInput, &reader);
-    EXPECT_EQ(id, 1u);
-    EXPECT_EQ(entryTable[0].socket, static_cast<int>(c.watched));
     c.send("hello");
     ASSERT_TRUE(pumpUntil([&] { return reader.received == "hello"; }));
     EXPECT_EQ(reader.source, static_cast<int>(c.watched));
@@ -280,7 +257,6 @@ TEST(SocketInput, DataReachesTheCallbackUntilThePeerCloses)
 
     c.closePeer();
     ASSERT_TRUE(pumpUntil([&] { return reader.ended; })) << "the close reaches the same callback";
-    EXPECT_EQ(entryTable[0].inUse, 0);
     int calls = reader.calls;
     runPastInputOf(c);
     EXPECT_EQ(reader.calls, calls) << "removed from inside its callback: called no more";
@@ -292,7 +268,6 @@ TEST(SocketInput, UnreadDataCallsAgainUntilItIsAllRead)
     Connection c;
     Reader reader;
     reader.chunk = 1;
-    reader.removeOnEnd = true;
     XtInputId id = KelAddSockReadInput(static_cast<int>(c.watched), readInput, &reader);
     c.send("abcde");
     ASSERT_TRUE(pumpUntil([&] { return reader.received == "abcde"; }));

@@ -109,11 +109,8 @@ TEST(Text, LineEndsBecomeCrLfInTheControlAndComeBackAsLf)
     EXPECT_EQ(owned(KelTextGetString(edit)), "lone\rcr") << "a CR on its own is kept";
 
     KelTextSetString(edit, nullptr);
-    EXPECT_EQ(rawText(edit), "");
     EXPECT_EQ(owned(KelTextGetString(edit)), "");
 
-    KelSetTitle(&dialog, "Title");
-    EXPECT_EQ(owned(KelGetTitle(&dialog)), "Title");
     CWnd *label = dialog.item(IDC_LABEL);
     KelSetLabel(label, reinterpret_cast<const unsigned char *>("a\nb"));
     EXPECT_EQ(rawText(label), "a\nb") << "labels are set as they are";
@@ -122,37 +119,27 @@ TEST(Text, LineEndsBecomeCrLfInTheControlAndComeBackAsLf)
     KelStringFree(got);
 }
 
-TEST(Text, CaretEditabilityLengthAndPassword)
+TEST(Text, TypingHonoursTheLimitAndTheEditability)
 {
     ControlsDialog dialog;
     CWnd *edit = dialog.item(IDC_EDIT);
-    KelTextSetString(edit, "abcdefgh");
-    KelTextSetInsertionPosition(edit, 3);
-    int start = -1, end = -1;
-    static_cast<CEdit *>(edit)->GetSel(start, end);
-    EXPECT_EQ(start, 3);
-    EXPECT_EQ(end, 3);
-
-    EXPECT_EQ(KelTextGetEditable(edit), 1);
+    auto type = [&](const char *text) {
+        for (const char *c = text; *c != '\0'; c++) {
+            edit->SendMessage(WM_CHAR, *c, 1);
+        }
+    };
+    KelTextSetMaxLength(edit, 5);
+    type("typing");
+    EXPECT_EQ(rawText(edit), "typin");
     KelTextSetEditable(edit, 0);
     EXPECT_EQ(KelTextGetEditable(edit), 0);
-    EXPECT_TRUE(edit->GetStyle() & ES_READONLY);
+    KelTextSetString(edit, "");
+    type("x");
+    EXPECT_EQ(rawText(edit), "") << "read-only";
     KelTextSetEditable(edit, 1);
     EXPECT_EQ(KelTextGetEditable(edit), 1);
-
-    // The limit holds for typing.
-    KelTextSetString(edit, "");
-    KelTextSetMaxLength(edit, 5);
-    for (char c : std::string("typing")) {
-        edit->SendMessage(WM_CHAR, c, 1);
-    }
-    EXPECT_EQ(rawText(edit), "typin");
-
     KelTextSetPasswordMode(edit, 1);
-    EXPECT_TRUE(edit->GetStyle() & ES_PASSWORD);
     EXPECT_EQ(static_cast<CEdit *>(edit)->GetPasswordChar(), '*');
-    KelTextSetPasswordMode(edit, 0);
-    EXPECT_FALSE(edit->GetStyle() & ES_PASSWORD);
 }
 
 TEST(Toggle, SetsTheCheckAndNotifiesTheParentOnlyWhenAsked)
@@ -241,30 +228,19 @@ CHILD_TEST(ComboBox, SelectingBeyondTheEnd)
 TEST(ComboBox, AbsentItemsAndBadIndexesAreInternalErrors)
 {
     for (const char *name : {"ComboBox.InChild_SelectingAnAbsentItem", "ComboBox.InChild_SelectingBeyondTheEnd"}) {
-        IsolatedRun run = runTestProcess(name);
-        EXPECT_EQ(run.status, 1) << name << "\n" << run.output;
-        EXPECT_NE(run.output.find("TEXT[Internal Error]"), std::string::npos) << run.output;
-        EXPECT_EQ(run.output.find("RETURNED"), std::string::npos) << run.output;
+        EXPECT_TRUE(endedWith(name, "TEXT[Internal Error]"));
     }
 }
 
-TEST(Slider, RangePositionAndIncrements)
+TEST(Slider, RangePositionAndIncrementsHoldForTheKeyboard)
 {
     ControlsDialog dialog;
     CWnd *s = dialog.item(IDC_SLIDER);
     KelSliderSetRange(s, 10, 90);
-    auto *slider = static_cast<CSliderCtrl *>(s);
-    EXPECT_EQ(slider->GetRangeMin(), 10);
-    EXPECT_EQ(slider->GetRangeMax(), 90);
-    KelSliderSetPos(s, 40);
-    EXPECT_EQ(KelSliderGetPos(s), 40);
     KelSliderSetPos(s, 200);
     EXPECT_EQ(KelSliderGetPos(s), 90) << "the control keeps the range";
     KelSliderSetIncrement(s, 3);
     KelSliderSetPageIncrement(s, 15);
-    EXPECT_EQ(slider->GetLineSize(), 3);
-    EXPECT_EQ(slider->GetPageSize(), 15);
-    // The keyboard moves by them.
     KelSliderSetPos(s, 40);
     s->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_EQ(KelSliderGetPos(s), 43);
@@ -325,20 +301,15 @@ TEST(Menus, RemovingAnItemTakesItOffTheWindowsMenu)
     EXPECT_NE(GetMenuState(menu, IDM_SECOND, MF_BYCOMMAND), 0xFFFFFFFFu);
 }
 
-TEST(Strings, CopiesAndConcatenationsAreNewHeapStrings)
+TEST(Strings, ConcatenationIsANewHeapString)
 {
-    const char *text = "abc";
-    unsigned char *a = KelGetString(text);
-    EXPECT_NE(reinterpret_cast<const char *>(a), text);
-    EXPECT_STREQ(reinterpret_cast<char *>(a), "abc");
-    unsigned char *b = KelGetString("def");
+    unsigned char *a = KelGetString("abc"), *b = KelGetString("def");
     unsigned char *ab = KelStringConcat(a, b);
     EXPECT_STREQ(reinterpret_cast<char *>(ab), "abcdef");
     EXPECT_STREQ(reinterpret_cast<char *>(a), "abc") << "the inputs stay";
-    KelStringFree(a);
-    KelStringFree(b);
-    KelStringFree(ab);
-    KelStringFree(static_cast<unsigned char *>(nullptr));
+    for (unsigned char *p : {a, b, ab, static_cast<unsigned char *>(nullptr)}) {
+        KelStringFree(p);
+    }
 }
 
 TEST(WaitCursor, CallsDoNotNest)
@@ -396,15 +367,13 @@ TEST(WindowLabel, PaintsInTheWindowColours)
     ASSERT_TRUE(label.SubclassDlgItem(IDC_LABEL, &dialog));
     label.SetWindowText("Label");
     label.Invalidate(TRUE);
-    std::vector<COLORREF> row = pixelRow(label.m_hWnd, 0, 0, 30);
     bool text = false;
     for (int y = 0; y < 10; y++) {
         for (COLORREF c : pixelRow(label.m_hWnd, y, 0, 30)) {
             text |= c == GetSysColor(COLOR_WINDOWTEXT);
         }
     }
-    EXPECT_EQ(row[0], GetSysColor(COLOR_WINDOW)) << "the text cell has the window background";
-    EXPECT_NE(GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(pixelAt(label.m_hWnd, 0, 0), GetSysColor(COLOR_WINDOW)) << "not the dialog's face colour";
     EXPECT_TRUE(text) << "the text is in the window text colour";
 }
 
@@ -413,9 +382,7 @@ TEST(ColorButton, PaintsItsColourInABevelForTheUpPressedAndFocusedStates)
     ControlsDialog dialog;
     CKelColorButton button;
     ASSERT_TRUE(button.SubclassDlgItem(IDC_COLORBUTTON, &dialog));
-    EXPECT_EQ(button.GetColor(), GetSysColor(COLOR_BTNFACE));
     KelColorButtonSetColor(&button, RGB(200, 30, 40));
-    EXPECT_EQ(button.GetColor(), RGB(200, 30, 40));
     dialog.GotoDlgCtrl(dialog.GetDlgItem(IDC_EDIT)); // the button without the focus
     button.Invalidate(TRUE);
 
@@ -428,9 +395,7 @@ TEST(ColorButton, PaintsItsColourInABevelForTheUpPressedAndFocusedStates)
 
     EXPECT_EQ(pixelAt(h, midX, midY), RGB(200, 30, 40));
     // Up: light upper left, dark lower right, reaching the edges.
-    EXPECT_EQ(pixelAt(h, midX, 0), highlight);
     EXPECT_EQ(pixelAt(h, 0, midY), highlight);
-    EXPECT_EQ(pixelAt(h, midX, r.Height() - 1), shadow);
     EXPECT_EQ(pixelAt(h, r.Width() - 1, midY), shadow);
 
     // Pressed: the shadow moves to the upper left, the lower right takes the face colour.
@@ -444,7 +409,6 @@ TEST(ColorButton, PaintsItsColourInABevelForTheUpPressedAndFocusedStates)
     // Focused: both triangles are inset by a pixel, so the black frame shows round them.
     dialog.GotoDlgCtrl(&button);
     ASSERT_EQ(::GetFocus(), h);
-    EXPECT_EQ(pixelAt(h, midX, 0), black);
     EXPECT_EQ(pixelAt(h, 0, midY), black);
     EXPECT_EQ(pixelAt(h, r.Width() - 1, midY), black);
     EXPECT_EQ(pixelAt(h, midX, 1), highlight);

@@ -1,6 +1,7 @@
 // Meets the process's windows as a user does: finds a new top-level window by its title, reads
 // its texts, icon and buttons, and presses a button by posting it a click. A WindowWatcher does
-// this from a second thread while the test's thread sits in a modal loop.
+// this from a second thread while the test's thread sits in a modal loop. Also reads list boxes,
+// and stands in for the platform's help window.
 #ifndef CVGUI_WATCH_H
 #define CVGUI_WATCH_H
 
@@ -86,6 +87,28 @@ inline SeenWindow describeWindow(HWND w)
         }
     }
     return seen;
+}
+
+// The items of a list box, and the positions (counted from 1) of those selected, as it holds them.
+inline std::vector<std::string> listItems(HWND list)
+{
+    std::vector<std::string> items(static_cast<size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    for (size_t i = 0; i < items.size(); i++) {
+        items[i].resize(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)));
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&items[i][0]));
+    }
+    return items;
+}
+
+inline std::vector<int> listSelection(HWND list)
+{
+    std::vector<int> selected;
+    for (int i = 0, n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < n; i++) {
+        if (SendMessageA(list, LB_GETSEL, i, 0) > 0) {
+            selected.push_back(i + 1);
+        }
+    }
+    return selected;
 }
 
 // A window that was not among `before`, with this title; null when there is none.
@@ -205,6 +228,48 @@ private:
     SeenWindow seen_;
     std::atomic<bool> pressed_{false};
     std::thread thread_;
+};
+
+// The platform's help window, which WinHelp talks to, standing in while it lives: it notes each
+// request (command, data, help file).
+struct WinHelpRequest {
+    UINT command;
+    DWORD data;
+    std::string file;
+};
+
+class FakeWinHelp {
+public:
+    FakeWinHelp()
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "MS_WINHELP";
+        RegisterClassA(&wc);
+        requests().clear();
+        window_ = CreateWindowA("MS_WINHELP", "", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~FakeWinHelp() { DestroyWindow(window_); }
+    static std::vector<WinHelpRequest> &requests()
+    {
+        static std::vector<WinHelpRequest> seen;
+        return seen;
+    }
+
+private:
+    static LRESULT CALLBACK proc(HWND w, UINT m, WPARAM wp, LPARAM lp)
+    {
+        if (m != WM_COPYDATA) {
+            return DefWindowProcA(w, m, wp, lp);
+        }
+        // The request: size, command, data, reserved, offsets of the file name and of the data.
+        auto *request = static_cast<const BYTE *>(reinterpret_cast<COPYDATASTRUCT *>(lp)->lpData);
+        requests().push_back({*reinterpret_cast<const WORD *>(request + 2), *reinterpret_cast<const DWORD *>(request + 4),
+                              reinterpret_cast<const char *>(request + *reinterpret_cast<const WORD *>(request + 12))});
+        return TRUE;
+    }
+    HWND window_;
 };
 
 #endif
