@@ -163,6 +163,7 @@ CHILD_TEST(FontScenario, ProportionalCwFontGivesTheShellsFont)
     EXPECT_EQ(warningsShown(), dialogs::labels({"getCWFont(): Not a constant width font in fontset"}));
     EXPECT_EQ(getCWFont(app().shell), list);
     EXPECT_EQ(warningsShown().size(), 1u) << "no new warning on the second call";
+    XmFontListFree(own); // the shell keeps a copy
 }
 
 // ---- The scenarios' results ----------------------------------------------------------------
@@ -217,6 +218,9 @@ TEST(FontVariants, BoldFontOfAListEntryAndAScaledFontSet)
     unsigned long pointSize = 0;
     XGetFontProperty(fonts[0], XInternAtom(d, "POINT_SIZE", False), &pointSize);
     EXPECT_EQ(pointSize, 140u) << names[0];
+    XFreeFontSet(d, scaled);
+    XFreeFont(d, bold);
+    XmFontListFree(list);
 }
 
 TEST(FontNames, WrittenWithinTheBuffer)
@@ -225,7 +229,8 @@ TEST(FontNames, WrittenWithinTheBuffer)
     const std::string fixedName = "-Misc-Fixed-Medium-R-SemiCondensed--13-120-75-75-C-60-ISO8859-1";
     XmFontListEntry e1 = XmFontListEntryLoad(d, const_cast<char *>("fixed"), XmFONT_IS_FONT, const_cast<char *>("one"));
     XmFontListEntry e2 = XmFontListEntryLoad(d, const_cast<char *>("10x20"), XmFONT_IS_FONT, const_cast<char *>("two"));
-    XmFontList list = XmFontListAppendEntry(XmFontListAppendEntry(nullptr, e1), e2);
+    XmRendition entries[] = {e1, e2};
+    XmFontList list = XmRenderTableAddRenditions(nullptr, entries, 2, XmMERGE_REPLACE);
     char buf[1024];
     int n = sprintFontNameFromFontList(d, list, nullptr, buf, sizeof buf);
     EXPECT_EQ(buf, fixedName + "=one -Misc-Fixed-Medium-R-Normal--20-200-75-75-C-100-ISO8859-1=two ");
@@ -254,4 +259,8 @@ TEST(FontNames, WrittenWithinTheBuffer)
     EXPECT_EQ(guarded.c_str() + std::string("|") + guarded.substr(one + 99), names[0] + std::string("...|") + std::string(16, '#'));
     EXPECT_EQ(sprintFontNameFromFontSet(set, buf, 3), 0) << "nothing written into 3 bytes";
     EXPECT_EQ(sprintFontNameFromFontSet(nullptr, buf, 31), 30) << "the empty-set text, cut";
+    XFreeFontSet(d, set);
+    XmFontListFree(list);
+    XmFontListEntryFree(&e1);
+    XmFontListEntryFree(&e2);
 }

@@ -7,6 +7,7 @@
 #include <Xm/RowColumn.h>
 #include <cstdlib>
 #include <functional>
+#include <list>
 
 using motif::labelText;
 using motif::value;
@@ -172,8 +173,10 @@ namespace {
 // Puts the key in front of each label, as a catalogue lookup would replace it.
 const char *keyed(XtPointer seen, int key, const char *label)
 {
+    static std::list<std::string> made; // the records point at these
     static_cast<std::vector<std::string> *>(seen)->push_back(label);
-    return strdup((std::to_string(key) + " " + label).c_str());
+    made.push_back(std::to_string(key) + " " + label);
+    return made.back().c_str();
 }
 } // namespace
 
