@@ -1,5 +1,6 @@
 # The two commands of a fresh Debian 12 machine:
-#   make demo   builds and runs the demo tool (screenshot under Xvfb when there is no display)
+#   make demo   builds and runs the demo tool and the native MIB browser (screenshots under Xvfb
+#               when there is no display)
 #   make test   builds both halves and runs every test in one ctest run
 # and for a tool developer:
 #   make install PREFIX=DIR [WINPREFIX=DIR]   installs the Motif half into PREFIX and the native
@@ -36,7 +37,7 @@ asan: setup
 	@cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCVGUI_SANITIZE=ON >/dev/null
 	@ASAN_OPTIONS=detect_leaks=0 cmake --build build/asan -j $(JOBS)
 
-demo: linux
+demo: linux windows
 	@scripts/demo.sh
 
 test: linux windows

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # demo.sh: runs the demo tool on $DISPLAY; without a display, on a private Xvfb with mwm, where it
-# writes a screenshot PNG and prints its path.
+# writes a screenshot PNG and prints its path. The native MIB browser (demo-native.sh) follows.
 # demo.sh --shot FILE [DEMO ARGS...]: on $DISPLAY, a screenshot of the demo once it is ready.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,8 +33,10 @@ if [ "${1:-}" = --shot ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
+  "$here/demo-native.sh" &  # the native MIB browser beside it, under Wine
   exec "$demo"
 fi
 shot=$build/cvdemo.png
 "$here/xsession.sh" "$0" --shot "$shot" || exit 1
 echo "Screenshot of the demo: $shot"
+"$here/demo-native.sh"

@@ -20,14 +20,23 @@
  * to KelMibTreeDispatchNotify after its base class's OnNotify (which lets the tree control see
  * its own notifications first).
  *
- * @catalogue MS_MIB_LOAD_FAILED (a MIB that cannot be loaded)
+ * @catalogue MS_MIB_LOAD_FAILED (a MIB that cannot be loaded), MS_MIB_FILE_UNREADABLE,
+ * MS_CANNOT_DESCRIBE, DESC_MIB_VARIABLE_TITLE, DESC_EXPRESSION_TITLE, DESC_NAME_LABEL ...
+ * DESC_DESCRIPTION_LABEL, BROWSER_SAVE_TITLE, BROWSER_NOTHING_CHOSEN
+ *
+ * A tool's dialog usually makes its selector with KelMsCreateMibSelector and hands its messages
+ * to KelMsDispatchCommand and KelMsDispatchNotify; its main window answers KEL_MS_RESYNC_MESSAGE
+ * with KelMsResyncMibSelector.
  *
  * @par Example
  * @code
  * const KelMsCtrlIds ids = {panel, idLabel, mibToggle, exprToggle, nameField, tree, list,
  *                           describe, labelField, IDOK, apply, IDCANCEL, help, messages, 1};
- * KelMsAttachSelector(this, MS_MULTIPLE_SELECT | MS_ACCEPT_ANY, ids, NULL, NULL, done);
- * msSetObjectName(NULL);                      // shows .iso.org.dod.internet
+ * KelMsCreateMibSelector(this, MS_MULTIPLE_SELECT | MS_ACCEPT_ANY, "Graph - MIB Objects", NULL,
+ *                        NULL, done, ids);
+ * msPopUp(1, NULL);                           // shows .iso.org.dod.internet
+ * // OnCommand: if (KelMsDispatchCommand(wParam)) return TRUE;
+ * // OnNotify, after CDialog::OnNotify: KelMsDispatchNotify((NMHDR *) lParam, result)
  * @endcode
  * @{
  */
@@ -122,6 +131,109 @@ KEL_API void KelMibSelectorDone();
 KEL_API int wmtInOneGroup(CTypedPtrArray<CPtrArray, HTREEITEM> &items);
 /** The tree control the selector uses (for tests and tools that read its selection). */
 KEL_API CMultiTreeCtrl *KelMibTreeControl();
+
+/* ---- The selector's dialog: creation from the application's resources, routing, pop-up and
+ * pop-down, and the watch of the MIB file. */
+
+/** The message posted to the application's main window when the MIB file on disk has become
+ * newer than the selector's MIB (wParam 0, lParam the file's modification time): the
+ * application answers it with KelMsResyncMibSelector. */
+#define KEL_MS_RESYNC_MESSAGE (WM_USER + 200)
+
+/** Makes the selector of a tool's dialog: reads the selector's application resources (under the
+ * program's name, KelGetApplicationResources): "defaultMibObject" (".iso.org.dod.internet"; blanks
+ * at either end dropped, a value with a blank inside or empty gives the default), "objIDcolumns"
+ * (50), "mibSelListSize" (7), "mibSelListSorted" (False: children in MIB order),
+ * "mibMsgListSize" (4), "buttonScaleFactor" (6), "descrColumns" (50), "descrRows" (5),
+ * "descrListSize" (6); only the first and the fourth change what the native selector shows.
+ * Then attaches the selector as KelMsAttachSelector does, gives the dialog title (with a
+ * doneCallback), loads the MIB (catalogue text MS_MIB_LOAD_FAILED when it cannot) and records the
+ * MIB file's modification time. Description windows of an earlier selector stay open but are no
+ * longer closed by this one.
+ * @return dialog when a doneCallback is given, else null (the selector works without one: it has
+ *         no message list until msSetMessageWidget and shows the default object at once); null
+ *         with "INTERNAL ERROR" for flags holding both MS_MULTIPLE_SELECT and MS_LABEL. */
+KEL_API CWnd *KelMsCreateMibSelector(CWnd *dialog, unsigned int flags, const char *title,
+                                     MsMessageFunction messageFunction, MsStateCallback stateCallback,
+                                     XtCallbackProc doneCallback, const KelMsCtrlIds ids);
+/** The dialog's WM_COMMAND (wParam) for the selector: the toggles, Describe, OK (reason 1),
+ * Apply (2) and Cancel (0) to the done callback, the item list's selection and the name field's
+ * edits. 1 when the command was the selector's (also when it was refused because the MIB file
+ * changed), else 0. Help is the tool's. */
+KEL_API int KelMsDispatchCommand(WPARAM wParam);
+/** The dialog's WM_NOTIFY, after its base class's OnNotify: 0 while the MIB file is newer than the
+ * selector's MIB, else KelMibTreeDispatchNotify's answer. */
+KEL_API int KelMsDispatchNotify(NMHDR *header, LRESULT *result);
+/** Builds the tree again from the MIB file as it is now (the answer to KEL_MS_RESYNC_MESSAGE):
+ * the open description windows leave the selector's care, the default object becomes the current
+ * node and the file's time is recorded. A file that cannot be loaded leaves the tree as it was
+ * and reports MS_MIB_LOAD_FAILED with the reason; the selector goes on with the MIB it has. */
+KEL_API void KelMsResyncMibSelector();
+/** 1 when the loaded MIB is as new as the MIB file (or no time is recorded yet), 0 when the file
+ * is newer or cannot be examined. */
+KEL_API int KelMsCheckCVMibSync();
+/** 1 when a user action that needs the MIB may go on. While the file is newer it posts
+ * KEL_MS_RESYNC_MESSAGE (once per file time) and gives 0. A file that cannot be examined lets
+ * actions go on, on the MIB loaded before (reported once, catalogue text MS_MIB_FILE_UNREADABLE). */
+KEL_API int CheckCVmibSync();
+/** The MIB file's modification time recorded by the selector, in 100-nanosecond units since
+ * 1601 (a Windows file time); 0 while none is recorded. */
+KEL_API long long KelMsGetCVMibModTime();
+
+extern "C" {
+/** Shows the selector's dialog (clear 1: its messages cleared first; title when not null), loads
+ * the MIB, makes the typed name (or the default object) the current node and makes the
+ * selection controls sensitive again. Nothing while the MIB file is newer than the selector's. */
+KEL_API void msPopUp(int clear, const char *title);
+/** Closes every description window the selector opened, clears the messages (clear 1) and hides
+ * the dialog. Only for a selector with a dialog. */
+KEL_API void msPopDown(int clear);
+}
+
+/* ---- Description windows. */
+
+/** A description window ("Describe MIB Variable", "Describe Expression"), modeless, made from one
+ * of the library's templates IDD_KEL_MSDESC_... (kelres.h). Close (or Escape) calls the close
+ * callback, which destroys the window; without one, the dialog's own cancel runs. */
+class KEL_API CKelMsDescDlg : public CDialog {
+public:
+    typedef void (*CloseCallback)(void *data);
+    void SetCloseCallback(CloseCallback callback, void *data)
+    {
+        closeCallback = callback;
+        closeData = data;
+    }
+
+protected:
+    void OnCancel() override;
+
+private:
+    CloseCallback closeCallback = nullptr;
+    void *closeData = nullptr;
+};
+
+/** A new description window from this library's template (no parent, not yet shown), or null
+ * when it cannot be made. The caller deletes the object after destroying its window. */
+KEL_API CKelMsDescDlg *KelDescDlgCreate(int templateId);
+KEL_API CKelMsDescDlg *KelMsDescDlgCreate(int templateId);
+KEL_API void KelDescDlgSetCallback(CKelMsDescDlg *dialog, CKelMsDescDlg::CloseCallback callback, void *data);
+KEL_API void KelMsDescDlgSetCallback(CKelMsDescDlg *dialog, CKelMsDescDlg::CloseCallback callback, void *data);
+
+/** Describe: one description window per chosen object (the selector's Describe button does
+ * this). An object that cannot be described is reported with catalogue text
+ * MS_CANNOT_DESCRIBE and ends the round: the objects after it get no window. */
+KEL_API void KelMsDescribe();
+/** How many description windows the selector has open in its care. */
+KEL_API int KelMsDescWindowCount();
+/** The description of every chosen object as text (as the windows show it, with the labels of
+ * catalogue texts DESC_NAME_LABEL ... DESC_DESCRIPTION_LABEL, a blank line between objects): a
+ * heap string the caller frees with free(), or null when nothing is chosen or an object cannot be
+ * described (reported as Describe reports it). */
+KEL_API char *KelMsDescriptionText();
+/** File > Save of a tool: the chosen objects' description written to a text file chosen in the
+ * save dialog (KelSaveDialog, title BROWSER_SAVE_TITLE, initial name "describe.txt"). With nothing
+ * chosen, BROWSER_NOTHING_CHOSEN goes to the selector's messages and no dialog opens. */
+KEL_API void KelMsSaveDescription(CWnd *parent);
 
 /** @} */
 

@@ -21,4 +21,18 @@
 #define IDC_KEL_MS_HELP 57120
 #define IDC_KEL_MS_MESSAGES 57121
 
+/* The description windows of the MIB selector: an object with enumerations, a node that is not an
+ * object, an expression, an object without enumerations. Close is IDCANCEL. */
+#define IDD_KEL_MSDESC_ENUMS 28417
+#define IDD_KEL_MSDESC_NODE 28418
+#define IDD_KEL_MSDESC_EXPR 28419
+#define IDD_KEL_MSDESC_OBJECT 28420
+#define IDC_KEL_MSDESC_NAME 57089
+#define IDC_KEL_MSDESC_OID 57090
+#define IDC_KEL_MSDESC_TYPE 57091
+#define IDC_KEL_MSDESC_ACCESS 57092
+#define IDC_KEL_MSDESC_TEXT 57093
+#define IDC_KEL_MSDESC_EQUATION 57094
+#define IDC_KEL_MSDESC_ENUMS 57095
+
 #endif

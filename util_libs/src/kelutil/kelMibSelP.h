@@ -10,4 +10,9 @@ class MsSelView;
 extern KelMsSelInfo kelMsSelInfo;
 MsSelView *kelMsView();
 
+// The description windows in the selector's care: closed all (pop-down), or forgotten, left open
+// (a resynchronisation).
+void kelMsCloseDescWindows();
+void kelMsForgetDescWindows();
+
 #endif
