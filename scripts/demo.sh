@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # demo.sh: runs the MIB browser on $DISPLAY; without a display, on a private Xvfb with mwm, where it
 # writes a screenshot PNG and prints its path. The native MIB browser (demo-native.sh) follows.
+# demo.sh --shot FILE [DEMO ARGS...]: on $DISPLAY, a screenshot of the demo once it is ready.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -11,13 +12,14 @@ demo=$build/bin/mibbrowser
 
 if [ "${1:-}" = --shot ]; then
   shot=$2
+  shift 2
   # The pipe lives in a private directory made by mktemp, so no other process can take its name.
   dir=$(mktemp -d) || exit 1
   trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM HUP
   mkfifo "$dir/ready"
-  "$demo" --ready >"$dir/ready" &
+  "$demo" --ready "$@" >"$dir/ready" &
   pid=$!
   # The demo says when its window has painted and its event queue is empty.
   if timeout 20 grep -q -m1 'mibbrowser: ready' <"$dir/ready"; then

@@ -10,6 +10,8 @@ packages=(
   build-essential cmake libgtest-dev libgmock-dev googletest libbenchmark-dev
   libmotif-dev mwm libxt-dev libxmu-dev libxtst-dev libx11-dev
   xvfb x11-apps x11-utils x11-common xdotool imagemagick libxfixes-dev
+  # the misc bitmap fonts (fixed, 6x13, 10x20, ...) behind the constant-width font
+  xfonts-base
   # the German catalogue is shown in a German UTF-8 locale, with Xft fonts
   locales fonts-dejavu-core
   # MIB compiler and the libFuzzer build; xxHash for the database checksum

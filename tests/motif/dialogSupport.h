@@ -10,6 +10,7 @@
 #include <Xm/MessageB.h>
 #include <Xm/PushB.h>
 #include <Xm/PushBG.h>
+#include <Xm/List.h>
 #include <algorithm>
 #include <dirent.h>
 #include <fstream>
@@ -78,6 +79,66 @@ inline Widget buttonShowing(Widget box, const std::string &text)
         }
     }
     return nullptr;
+}
+
+// The first managed push button anywhere under w that shows text.
+inline Widget findButton(Widget w, const std::string &text)
+{
+    if (XmIsPushButton(w) && XtIsManaged(w) && motif::labelText(w) == text) {
+        return w;
+    }
+    WidgetList children = nullptr;
+    Cardinal count = 0;
+    if (XtIsComposite(w)) {
+        XtVaGetValues(w, XmNchildren, &children, XmNnumChildren, &count, nullptr);
+    }
+    for (Cardinal i = 0; i < count; i++) {
+        if (Widget found = findButton(children[i], text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// The texts of a list's items.
+inline std::vector<std::string> listItems(Widget list)
+{
+    XmStringTable table = nullptr;
+    int count = 0;
+    XtVaGetValues(list, XmNitems, &table, XmNitemCount, &count, nullptr);
+    std::vector<std::string> out;
+    for (int i = 0; i < count; i++) {
+        out.push_back(motif::xmStringText(XmStringCopy(table[i])));
+    }
+    return out;
+}
+
+// The window manager's close request, as mwm sends it when the user closes the window.
+inline void closeWindow(Widget shell)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = XtWindow(shell);
+    e.xclient.message_type = XInternAtom(XtDisplay(shell), "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = XInternAtom(XtDisplay(shell), "WM_DELETE_WINDOW", False);
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(XtDisplay(shell), XtWindow(shell), False, NoEventMask, &e);
+    motif::pump();
+}
+
+// A picture of a shell with its frame for the documentation, when CVGUI_SHOT_DIR names a directory.
+inline void shot(Widget shell, const char *name)
+{
+    const char *dir = getenv("CVGUI_SHOT_DIR");
+    if (dir == nullptr) {
+        return;
+    }
+    motif::pump();
+    std::string cmd = "xwd -silent -id " + std::to_string(motif::frameWindow(shell)) + " | convert xwd:- " + dir + "/" + name;
+    if (system(cmd.c_str()) != 0) {
+        fprintf(stderr, "%s failed\n", cmd.c_str());
+    }
 }
 
 inline std::string messageText(Widget box)

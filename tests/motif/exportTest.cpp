@@ -26,8 +26,16 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
                              "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
                              "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB",
+<<<<<<< HEAD
                              "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribeChosen",
                              "msResyncMibSelector", "msGetObjectName", "msGetMibInfo"}) {
+=======
+                             "execCmdFromGUI", "execXzbgraph", "sprintVersion", "addMessage",
+                             "AddButtonPanelB", "AddSList", "CVxmListAddItemSorted", "AddMSyncTitleAndList",
+                             "CVxmgetCharStringFromXmString", "allFonts", "generateFontName",
+                             "sprintFontNameFromFontList",
+                             "popupDescribeEvent", "popupDescribeEventForKel"}) {
+>>>>>>> motif10
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.
@@ -44,4 +52,8 @@ TEST(Exports, CatalogueLookupStaysInside)
     ASSERT_NE(library(), nullptr) << dlerror();
     EXPECT_EQ(dlsym(library(), "_util_libsMsg"), nullptr);
     EXPECT_EQ(dlsym(library(), "___util_libsMsg_fd__"), nullptr);
+    // The font calls that other parts of the library share.
+    for (const char *name : {"getCWFont", "getCWFontSet", "createBoldFont", "convertStringToFontSet", "_Z9getCWFontP9_WidgetRec"}) {
+        EXPECT_EQ(dlsym(library(), name), nullptr) << name;
+    }
 }

@@ -18,18 +18,12 @@
 
 using motif::app;
 using motif::labelText;
+using motif::value;
 
 namespace {
 
 // Every XtSetValues of the process, by widget.
 std::vector<Widget> setValuesCalls;
-
-template <typename T> T value(Widget w, const char *resource)
-{
-    T v{};
-    XtVaGetValues(w, resource, &v, nullptr);
-    return v;
-}
 
 Pixel background(Widget w)
 {

@@ -218,6 +218,14 @@ inline void press(Widget button)
     pump();
 }
 
+// One resource of a widget, read as the type the resource holds.
+template <typename T> T value(Widget w, const char *resource)
+{
+    T v{};
+    XtVaGetValues(w, resource, &v, nullptr);
+    return v;
+}
+
 } // namespace motif
 
 #endif

@@ -166,7 +166,7 @@ void expectSameAsGencat(const std::string &sourcePath)
     ASSERT_NE(cat, reinterpret_cast<nl_catd>(-1));
     const char *missing = "\x01missing";
     for (int set = 1; set <= 5; set++) {
-        for (int n = 1; n <= 300; n++) {
+        for (int n = 1; n <= 400; n++) {
             const char *theirs = catgets(cat, set, n, missing);
             auto it = ours.find({set, n});
             if (theirs == missing) {

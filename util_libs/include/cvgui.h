@@ -11,6 +11,7 @@
 #define CVGUI_H
 
 #include <Xm/Xm.h>
+#include <stdio.h>
 
 #include "cvLabelEditInfo.h"
 
@@ -257,9 +258,103 @@ CVGUI_API Widget CVmenuEntryForCommandId(int commandId);
 /** @} */
 
 /**
+ * @defgroup cvgui_panels Button panels
+ * A row or column of push buttons on a form, laid out in one call, with one of them optionally
+ * the default button of the panel and of the dialog around it.
+ *
+ * Every panel is a managed form holding one managed push button (AddPButton) per record, in
+ * order. Resources staged before the call apply to the form (its attachments in the caller's
+ * form, for instance). The buttons' handles go, in input order, into an XtMalloc'ed array stored
+ * through handles; with handles NULL the array is freed. A record flagged isDefault becomes the
+ * XmNdefaultButton of the form and, when the parent is a bulletin board or a direct subclass of
+ * one (form, message box, selection box), of the parent too: Return in the dialog presses it.
+ * With several flagged, the last one wins. A count of 0 gives an empty form.
+ *
+ * The basic panels spread equal buttons over the whole panel by form positions; the A panels
+ * do the same with a unit of their own and full-depth buttons; the B panels chain buttons of
+ * their natural size one after another at a fixed gap. The A and B panels take ButtonInfo
+ * records and rewrite their labels in the caller's array through the label function.
+ *
+ * @par Example
+ * @code
+ * ButtonPanelItem items[] = {{"OK", "ok", okCB, NULL, True}, {"Cancel", "cancel", cancelCB, NULL, False}};
+ * XtSetArg(widgetArgs[widgetArgCnt], XmNbottomAttachment, XmATTACH_FORM), widgetArgCnt++;
+ * Widget *buttons;
+ * AddButtonPanel(dialogForm, NULL, items, 2, &buttons);  // "OK" is the dialog's default
+ * XtFree((char *)buttons);
+ * @endcode
+ * @{
+ */
+
+/**
+ * Equal buttons in one row.
+ * @param items    count records (ButtonPanelItem)
+ * @param handles  when not NULL, receives the XtMalloc'ed array of the buttons
+ * @return the form, managed
+ * @creates an XmForm (AddMotifForm) and one XmPushButton per record (AddPButton)
+ * @defname "buttonPanel"
+ * @resources XmNfractionBase 3 x count + 1; button i: XmATTACH_POSITION on all sides, left
+ *            3i + 1, right 3i + 3, top 1, bottom 3 x count
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                Widget **handles);
+/**
+ * Equal buttons in one column.
+ * @defname "vButtonPanel"
+ * @resources XmNfractionBase 3 x count + 1; button i: top 3i + 1, bottom 3i + 3, left 1,
+ *            right 3 x count
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddVButtonPanel(Widget parent, const char *name, ButtonPanelItem *items, int count,
+                                 Widget **handles);
+/**
+ * Buttons in one row, each unit positions wide and as high as the panel.
+ * @param labelProc  when not NULL, each record's label is replaced, in the caller's array, by
+ *                   labelProc(labelArg, key, label) before the buttons are made
+ * @param unit       above 0: the unit for this and later calls; 0 (or less): the unit kept
+ *                   from before (initially 3)
+ * @defname "buttonPanel"
+ * @resources XmNfractionBase unit x count + 1; button i: top and bottom XmATTACH_FORM, left
+ *            position i x unit + 1, right position (i + 1) x unit
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+/**
+ * Buttons in one column, each unit positions high and as wide as the panel; its unit is kept
+ * apart from AddButtonPanelA's.
+ * @defname "vButtonPanel"
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddVButtonPanelA(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int unit);
+/**
+ * Buttons of their natural width chained along a row, spacing pixels apart, as high as the
+ * panel; no fraction base.
+ * @param spacing  the gap between two buttons
+ * @defname "buttonPanel"
+ * @resources first button XmNleftAttachment XmATTACH_FORM; the others XmATTACH_WIDGET to the
+ *            one before with XmNleftOffset spacing; XmNrightAttachment XmATTACH_NONE
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                 ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+/**
+ * Buttons of their natural height chained down a column, spacing pixels apart, as wide as the
+ * panel.
+ * @defname "vButtonPanel"
+ * @frees the caller frees *handles with XtFree
+ */
+CVGUI_API Widget AddVButtonPanelB(Widget parent, const char *name, ButtonInfo *items, int count,
+                                  ButtonLabelProc labelProc, XtPointer labelArg, Widget **handles, int spacing);
+/** @} */
+
+/**
  * @defgroup cvgui_menus Menus
- * Menu bars, pull-down panes and their entries. Push-button entries are real XmPushButtons with
- * command numbers (see AddPButton in cvgui_builders); cascade entries show their name.
+ * Menu bars, pull-down panes and their entries, and option menus. Push-button entries are real
+ * XmPushButtons with command numbers (see AddPButton in cvgui_builders); cascade entries show
+ * their name.
  *
  * @par Example
  * @code
@@ -292,6 +387,36 @@ CVGUI_API Widget AddMenuPane(Widget parentMenu, Widget *paneOut, const char *lab
  */
 CVGUI_API Widget AddMenuItem(Widget pane, const char *label, const char *name, Boolean toggle,
                              XtCallbackProc callback, XtPointer clientData);
+/**
+ * An option menu: a label and a button that pops up a pane of choices.
+ * @param label    the menu's label; "" when NULL
+ * @param items    count records; the name is the entry's widget name, the label its text
+ * @param unused   ignored
+ * @param handles  when not NULL, receives the XtMalloc'ed array of the entries, in input order
+ *                 (NULL for 0 records)
+ * @return the option menu, unmanaged
+ * @creates XmCreatePulldownMenu named name, one push-button entry per record (AddPButton),
+ *          XmCreateOptionMenu named name + "_o"
+ * @defname "optPane" (the option menu "optPane_o")
+ * @resources the caller's staged resources, all of them; XmNlabelString, XmNmenuHistory (the
+ *            first record flagged isDefault), XmNsubMenuId
+ * @frees the caller frees *handles with XtFree; destroying the option menu destroys its pane
+ */
+CVGUI_API Widget AddOptionMenu(Widget parent, const char *label, const char *name, ButtonPanelItem *items, int count,
+                               int unused, Widget **handles);
+/**
+ * An option menu whose long list of choices is split into a chain of panes: with more than
+ * itemsPerPane + 4 records, each pane of itemsPerPane entries ends in a cascade entry that
+ * opens the next one (a single left-over record joins the last pane). Choosing an entry takes
+ * the whole chain off the screen.
+ * @param label      the menu's label; none is set when NULL
+ * @param moreLabel  the text of the entries that open the next pane; NULL: "More..."
+ * @catalogue MORE
+ * @defname "optPane" (the option menu "optPane_o", the further panes "mPane")
+ * @frees the caller frees *handles with XtFree; destroying the option menu destroys its panes
+ */
+CVGUI_API Widget AddOptionMenuCascade(Widget parent, const char *label, const char *name, ButtonPanelItem *items,
+                                      int count, int itemsPerPane, const char *moreLabel, Widget **handles);
 /** @} */
 
 /**
@@ -459,6 +584,135 @@ CVGUI_API Widget CreateLabelEditForm(Widget parent, label_edit_form *form);
  */
 CVGUI_API Widget CreateLabelEditForm2(Widget parent, label_edit_form *form, Dimension labelGap,
                                       Dimension rowSpacing);
+/** @} */
+
+/**
+ * @defgroup cvgui_lists Lists and compound-string tables
+ * Builders and helpers around XmList: the library's list look, queries, centring an item,
+ * sorted insertion, replacing items without losing the selection, a title kept over the list's
+ * columns, and tables of compound strings with their text.
+ *
+ * Positions are Motif's: 1 is the first item, 0 the last (for insertion: append). Tables read
+ * from a list (getListItems, getSelected) belong to the list; every other table or text handed
+ * out belongs to the caller.
+ *
+ * @par Example
+ * @code
+ * setupList(10, XmBROWSE_SELECT);
+ * Widget list = AddSList(form, "nodes", NULL, 0);
+ * addItemSorted(list, NULL, "router2", strcmp);
+ * addItemSorted(list, NULL, "hub1", strcmp);        // before "router2"
+ * makeCenterOfScreen(list, 2, True);                 // shown in the middle row, selected
+ * XtManageChild(list);
+ * @endcode
+ * @{
+ */
+
+/**
+ * A list.
+ * @param items  copied by Motif when not NULL and count is above 0
+ * @creates XmCreateList
+ * @defname "cmd"
+ * @resources XmNitemCount, XmNitems
+ */
+CVGUI_API Widget AddList(Widget parent, const char *name, XmString *items, int count);
+/**
+ * A list in a scrolled window; returns the list, not the scrolled window.
+ * @creates XmCreateScrolledList
+ * @defname "cmd"
+ * @resources XmNitemCount, XmNitems, XmNscrollBarDisplayPolicy XmAS_NEEDED,
+ *            XmNscrollingPolicy XmAUTOMATIC
+ */
+CVGUI_API Widget AddSList(Widget parent, const char *name, XmString *items, int count);
+/**
+ * Stages the library's list look for the next builder; creates nothing.
+ * @resources XmNsensitive True, XmNlistSizePolicy XmRESIZE_IF_POSSIBLE, XmNselectionPolicy,
+ *            XmNvisibleItemCount (when visibleCount is above 0), XmNscrollBarDisplayPolicy
+ *            XmAS_NEEDED, XmNscrollingPolicy XmAUTOMATIC
+ */
+CVGUI_API void setupList(int visibleCount, unsigned char selectionPolicy);
+/** Scrolls to the top, deselects and deletes every item; a NULL list is left alone. */
+CVGUI_API void clearList(Widget list);
+/** The item count; through items, when not NULL, the list's own table (not to be freed). */
+CVGUI_API int getListItems(Widget list, XmString **items);
+/** The selected count; through items, when not NULL, the list's own table (not to be freed). */
+CVGUI_API int getSelected(Widget list, XmString **items);
+/** The position of the first item equal to item (XmStringCompare), 0 when there is none. */
+CVGUI_API int getListItemPosition(Widget list, XmString item);
+/**
+ * Scrolls so that position shows in the middle row; near the top the list shows its top, near
+ * the end, for 0 and past the end it shows its end.
+ */
+CVGUI_API void CVxmListSetCenterPos(Widget list, int position);
+/** CVxmListSetCenterPos, then selects position (with the selection callbacks when notify). */
+CVGUI_API void makeCenterOfScreen(Widget list, int position, Boolean notify);
+/**
+ * XmListReplaceItems, keeping the selection by position: the positions selected before are
+ * selected after, whatever their new text.
+ */
+CVGUI_API void replaceItems(Widget list, XmString *oldItems, int count, XmString *newItems);
+
+/** Compares an existing item's text (first) with a new one, like strcmp. */
+typedef int (*CVxmListCompareProc)(const char *existing, const char *text, XtPointer clientData);
+/**
+ * Inserts an item, unselected, where compare keeps the list sorted (binary search). An item
+ * equal to an existing one goes in front of it, so duplicates are kept.
+ * @param item  the item, or NULL when text is given
+ * @param text  its text, or NULL when item is given; the other form is made and freed here
+ * @return the position used (the old count + 1 when appended); -1, with the list unchanged,
+ *         when both or neither of item and text are given
+ */
+CVGUI_API int CVxmListAddItemSorted(Widget list, XmString item, char *text, CVxmListCompareProc compare,
+                                    XtPointer clientData);
+/** CVxmListAddItemSorted with a two-argument comparison such as strcmp. */
+CVGUI_API int addItemSorted(Widget list, XmString item, char *text, int (*compare)(const char *, const char *));
+
+/**
+ * A labelled scrolled text showing value, managed and editable with the edit look.
+ * @param columns, maxLength, rows  applied when above 0
+ * @return the text
+ * @creates AddLSText (the form "labeledScrolledText")
+ * @resources XmNvalue, XmNeditMode XmMULTI_LINE_EDIT, XmNrows, XmNcolumns, XmNmaxLength
+ */
+CVGUI_API Widget addLSEdit(Widget parent, char *value, const char *label, int columns, int maxLength, int rows);
+
+/**
+ * A list with a title kept over its columns: the title moves sideways with the list's
+ * horizontal scroll bar and returns to the left edge when the scroll bar goes away.
+ * @param titleWidth  above 0: the form is as wide as that many letters "X" of fontList (at most
+ *                    1023)
+ * @param titleOut, listOut  when not NULL, receive the title label and the list
+ * @param fontList  the font of both; the toolkit's own when NULL
+ * @return the form, managed
+ * @creates AddMotifForm "syncTitleForm" holding AddMLabel "syncTitleLabel" above AddFrame
+ *          "syncTitleFrame" around the managed AddSList "syncTitleList" (setupList look)
+ */
+CVGUI_API Widget AddMSyncTitleAndListWithFont(Widget parent, char *title, int titleWidth, int visibleCount,
+                                              unsigned char selectionPolicy, Widget *titleOut, Widget *listOut,
+                                              XmFontList fontList, XmStringCharSet charset);
+/**
+ * AddMSyncTitleAndListWithFont in the constant-width font (see cvgui_fonts) found for
+ * fontWidget, the application shell.
+ */
+CVGUI_API Widget AddMSyncTitleAndList(Widget fontWidget, Widget parent, char *title, int titleWidth, int visibleCount,
+                                      unsigned char selectionPolicy, Widget *titleOut, Widget *listOut);
+
+/** An XtMalloc'ed table of count NULL entries; NULL for a count below 1. @frees CVxmStringTableFree */
+CVGUI_API XmString *CVxmStringTableCreate(int count);
+/**
+ * A new table of copies of count entries; NULL, with nothing left allocated, when an entry is
+ * NULL or count is below 1.
+ * @frees CVxmStringTableFree
+ */
+CVGUI_API XmString *CVxmStringTableCopy(int count, XmString *table);
+/** Frees every non-NULL entry and the table; a NULL table is left alone. */
+CVGUI_API void CVxmStringTableFree(int count, XmString *table);
+/**
+ * The text of a compound string, one newline between two segments; NULL for a string without
+ * segments.
+ * @frees the caller frees the text with XtFree
+ */
+CVGUI_API char *CVxmgetCharStringFromXmString(XmString string);
 /** @} */
 
 /**
@@ -691,6 +945,62 @@ CVGUI_API void mapRaiseWindow(Widget w);
 /** @} */
 
 /**
+ * @defgroup cvgui_fonts Constant-width fonts
+ * Tables and lists of the tools line up in one constant-width font set, found once per process
+ * and kept: the first of the tool's own "<shell name>.cwFont" resource and the text widgets'
+ * "XmText*fontList" that names a constant-width font (XLFD SPACING m or c, or an alias without
+ * dashes such as "fixed"), else the application resource "cwFont" (class "CWFont", default
+ * "-misc-fixed-medium-r-semicondensed--13-120-75-75-c-60-*-*"). A name without exactly 14 dashes
+ * is reported and passed over; a "cwFont" that gives no font set ends the tool with a report.
+ * With the application resource "complainOnMissingCharsets" True, charsets of the locale that
+ * the font lacks are listed in a warning. The calls below name the fonts behind font sets and
+ * font lists, for diagnostics.
+ *
+ * @par Catalogue texts:
+ * FONT_BAD_DASHES, FONT_NO_FONT_SET, FONT_MISSING_CHARSETS, FONT_USING_DEFAULT, FONT_EMPTY_SET,
+ * FONT_NO_TAG, FONT_LIST_CONTEXT_FAILED, FONT_ENTRY_NO_FONT and the other FONT texts
+ *
+ * @par Example
+ * @code
+ * // app-defaults or xrdb:   *cwFont: 9x15
+ * Widget title, list;
+ * AddMSyncTitleAndList(toplevel, form, "Node            Address", 40, 10, XmBROWSE_SELECT,
+ *                      &title, &list);
+ * @endcode
+ * @{
+ */
+
+CVGUI_API extern char *allFonts; /**< "-*-*-*-*-*-*-*-*-*-*-*-*-*-*": matches every XLFD name */
+/**
+ * The value of a fully qualified resource name and class in the database of w's display.
+ * @return the database's own string (not to be freed), "" for an empty value, NULL when unset
+ */
+CVGUI_API char *getFontNameFromResource(Widget w, char *name, char *className);
+/**
+ * Writes the XLFD name of a loaded font, rebuilt from its properties ("*" for one it lacks,
+ * ADD_STYLE_NAME always empty).
+ * @return 0; -1 when buf is too small (nothing is written past bufSize)
+ */
+CVGUI_API int generateFontName(Display *display, XFontStruct *font, char *buf, int bufSize);
+/**
+ * Writes the names of a font set's fonts, separated by commas; "..." ends the text where fewer
+ * than 100 bytes would be left. Nothing is written into fewer than 4 bytes.
+ * @return the characters written
+ * @catalogue FONT_EMPTY_SET for a set without fonts
+ */
+CVGUI_API int sprintFontNameFromFontSet(XFontSet fontSet, char *buf, int bufSize);
+/**
+ * Writes the font names of a font list.
+ * @param tag  NULL: every entry as "name=tag "; "": the first entry's name; another tag: the
+ *             name of the first entry carrying it
+ * @return the characters written; 0 when no entry has the tag (the FONT_NO_TAG text is left in
+ *         buf)
+ * @catalogue FONT_NO_TAG, FONT_LIST_CONTEXT_FAILED, FONT_ENTRY_NO_FONT
+ */
+CVGUI_API int sprintFontNameFromFontList(Display *display, XmFontList fontList, char *tag, char *buf, int bufSize);
+/** @} */
+
+/**
  * @defgroup cvgui_colours Colour allocation and busy cursor
  * Colours on a crowded colormap (share the nearest one rather than fail), and the hourglass on
  * every shell of the tool while it works.
@@ -780,8 +1090,332 @@ CVGUI_API void WlibOnItemHelp(Widget w);
 CVGUI_API void cvwContextSensitiveHelpCB(Widget w, XtPointer clientData, XtPointer callData);
 /** @} */
 
+/**
+ * @defgroup cvgui_ready_dialogs Ready-made dialogs and reorder panel
+ * Complete dialogs assembled from the builders: two text dialogs (a one-line edit with a list,
+ * and a scrolled multi-line edit), a list dialog with side and bottom buttons, a confirmation
+ * question, and the reorder panel, a pair of arrows that moves the selected block of a list.
+ *
+ * The text and list dialogs are modeless, resizable dialog shells placed by setupDiagSh; they
+ * are built hidden: manage the pane to show them. Button labels go through the descriptor's
+ * label function when it is given (as convertButtonInfo does).
+ *
+ * @par Example
+ * @code
+ * ButtonInfo buttons[] = {{0, "Find", NULL, find, NULL, True}, {0, "Close", NULL, close, NULL, False}};
+ * textEditDialogInfo info = {0};
+ * info.title = "Find Node"; info.editLabel = "Node name"; info.listLabel = "Matches";
+ * info.buttonCount = 2; info.buttons = buttons; info.closeIndex = 1;
+ * CreateTextEditDialog(toplevel, &info);   // Enter in the field runs find()
+ * XtManageChild(info.pane);
+ * @endcode
+ * @{
+ */
+
+/** The descriptor of the two text dialogs. */
+typedef struct {
+    Widget pane;               /**< out: the paned window */
+    const char *shellName;     /**< the dialog shell's name */
+    const char *title;         /**< its window title */
+    const char *editLabel;     /**< the label above the field */
+    const char *editValue;     /**< the field's first text */
+    Widget text;               /**< out: the edit field */
+    const char *listLabel;     /**< the label above the list (CreateTextEditDialog only) */
+    Widget list;               /**< out: the list (CreateTextEditDialog only) */
+    int buttonCount;           /**< number of buttons */
+    ButtonInfo *buttons;       /**< the buttons; the first isDefault flag is cleared (see CreateTextEditDialog) */
+    Widget *buttonHandles;     /**< out: XtMalloc'ed, one per button; the caller frees it */
+    int closeIndex;            /**< the button whose callback answers the window manager's close, or -1 */
+    ButtonLabelProc labelProc; /**< applied to the button labels when not NULL */
+    XtPointer labelArg;        /**< its first argument */
+} textEditDialogInfo;
+
+/**
+ * A one-line edit dialog: a field of 80 columns under editLabel, a 5-row list under listLabel and
+ * a row of buttons (AddButtonPanel). The first button flagged isDefault becomes the field's
+ * action (Enter runs its callback) and loses its flag in the caller's array, so the row has no
+ * default button; a second flagged button is the row's default and the field's action too.
+ * @return the pane (also in info->pane), not shown
+ * @creates a dialog shell (AddDiagSh) with a paned window, addLabeledEdit, a label, a frame with
+ *          a scrolled list, a button panel
+ * @frees the caller frees info->buttonHandles with XtFree
+ */
+CVGUI_API Widget CreateTextEditDialog(Widget parent, textEditDialogInfo *info);
+/**
+ * The text dialog with a multi-line scrolled field (addLSEdit) and no list.
+ * @param columns, maxLength, rows  the field's size and limit, each when above 0
+ * @return the pane, not shown
+ * @frees the caller frees info->buttonHandles with XtFree
+ */
+CVGUI_API Widget CreateScrolledTextDialog(Widget parent, textEditDialogInfo *info, int columns, int maxLength,
+                                          int rows);
+
+/** The descriptor of CreateListDialog. */
+typedef struct {
+    Widget pane;               /**< out: the outer paned window (parent itself without a shell) */
+    const char *shellName;     /**< the dialog shell's name */
+    const char *title;         /**< its window title */
+    const char *listTitle;     /**< text of the label "lt", which gives the list its width */
+    int visibleCount;          /**< rows of the list */
+    Widget list;               /**< out: the list "listDList" */
+    int sideCount;             /**< buttons beside the list */
+    ButtonInfo *sideButtons;
+    Widget *sideHandles;       /**< out: XtMalloc'ed when sideCount > 0; the caller frees it */
+    int bottomCount;           /**< buttons below */
+    ButtonInfo *bottomButtons;
+    Widget *bottomHandles;     /**< out: XtMalloc'ed when bottomCount > 0; the caller frees it */
+    int closeIndex;            /**< the bottom button answering the window manager's close, or -1 */
+    ButtonLabelProc labelProc; /**< applied to all button labels when not NULL */
+    XtPointer labelArg;
+} listDialogInfo;
+
+/**
+ * A list in the constant-width font (extended selection) with a column of side buttons at its
+ * right and a row of bottom buttons below. With bottom buttons the list takes the keyboard
+ * focus. The title label "lt" is made but left unmanaged: it sets the list's width.
+ * @param fontWidget  gives the constant-width font (getCWFont)
+ * @param makeShell   True: a new dialog shell; False: built into parent, a paned window
+ * @return the pane, not shown
+ * @defname "listDPane1", "listDForm", "listDPane2", "listDList"
+ * @frees the caller frees info->sideHandles and info->bottomHandles with XtFree
+ */
+CVGUI_API Widget CreateListDialog(Widget fontWidget, Boolean makeShell, Widget parent, listDialogInfo *info);
+
+/** The descriptor of CreateConfirmDialog. */
+typedef struct {
+    Widget dialog;                /**< out: the question */
+    const char *name;             /**< its name */
+    const char *title;            /**< its window title */
+    const char *message;          /**< the question */
+    XtCallbackProc okCallback;
+    XtPointer okData;
+    XtCallbackProc cancelCallback; /**< also answers the window manager's close */
+    XtPointer cancelData;
+    XtCallbackProc helpCallback;  /**< NULL: no Help button */
+    XtPointer helpData;
+} confirmDialogInfo;
+
+/**
+ * Shows a question with OK, Cancel (the default) and Help when a help callback is given. The
+ * window manager offers only move and close; close answers Cancel. The buttons do not hide the
+ * question: the callbacks do what is needed.
+ * @return the question, managed
+ * @creates AddQuestion
+ * @catalogue OK, CANCEL, HELP
+ */
+CVGUI_API Widget CreateConfirmDialog(Widget parent, confirmDialogInfo *info);
+
+#define CVXM_REORDER_MAGIC 0xDEADBEEFu /**< the magic of a reorderInfo */
+/** What a reorder panel keeps as its XmNuserData. */
+typedef struct {
+    unsigned int magic;       /**< CVXM_REORDER_MAGIC */
+    Widget list;              /**< the list whose selection moves */
+    Widget up;                /**< the up arrow */
+    Widget down;              /**< the down arrow */
+    XtCallbackProc callback;  /**< (list, clientData, int[2] {from, to}) after every move, or NULL */
+    XtPointer clientData;
+} reorderInfo;
+
+/**
+ * A reorder panel for list. The arrows move the selected block, which must be contiguous, one
+ * place up or down: the item next to the block moves to its other side, the selection stays on
+ * the block and is scrolled to the middle, and callback gets the position the item was taken
+ * from and the one it was put at (0: the end). The arrows are off until CVxmSetReorderSensitive
+ * is called; a disabled arrow is drawn in its parent's background.
+ * @return the paned window (name) inside a managed frame "reorderFrame", to which staged
+ *         resources apply
+ * @defname "reorderLabel", "reorderRowcol", "reorderUp", "reorderDown"
+ */
+CVGUI_API Widget CVxmCreateReorderWidget(Widget parent, const char *name, const char *label, Widget list,
+                                         XtCallbackProc callback, XtPointer clientData);
+/** The panel's record, or NULL for a widget that is not a reorder panel. */
+CVGUI_API reorderInfo *CVxmGetReorderInfo(Widget panel);
+/**
+ * Sets the arrows for a selection: up unless the block starts at the top, down unless it ends at
+ * the bottom; both off (and the panel insensitive) when nothing, every item or a selection with
+ * a gap is selected. Call it from the list's selection callbacks.
+ * @param count  the selected items; below 0: the list's own selection
+ */
+CVGUI_API void CVxmSetReorderSensitive(Widget panel, int count, XmString *items);
+/** @} */
+
+/**
+ * @defgroup cvgui_tools Map session and tool launching
+ * Joining the map session (initCvw, cvwObjectIdToNameOrAddr) and starting the suite's other
+ * tools as processes of their own.
+ *
+ * Tools are started with fork and execvp; the process ignores SIGCHLD from the first launch on,
+ * so finished tools are reaped by the system (a tool that needs child statuses afterwards sets
+ * its own SIGCHLD handling again). The busy cursor shows while a process starts. A failed fork
+ * shows a warning; a program that cannot be executed is reported on standard error by the child
+ * and in a warning by the tool.
+ *
+ * @par Catalogue texts:
+ * FORK_FAILED, EXEC_FAILED, CVW_APPLICATION, CVW_CANNOT_CONNECT, CVW_NO_END_SESSION_CB,
+ * CVW_NO_ACTION_CB
+ *
+ * @par Example
+ * @code
+ * initCvw(exitTool, toplevel, "xzbgraph", "grapher", NULL, NULL, NULL, &connected);
+ * execXzbtrap(w, ".1.3.6.1.6.3.1.1.5.3", NULL, NULL);   // $CVXZBTRAPPATH or xzbtrap
+ * @endcode
+ * @{
+ */
+
+/**
+ * Starts argv[0] (searched on PATH when it has no slash) with the arguments argv as a process of
+ * its own and goes on at once. w is not used.
+ * @param argv  NULL-terminated; an empty vector starts nothing
+ * @catalogue FORK_FAILED, EXEC_FAILED
+ */
+CVGUI_API void execCmdFromGUI(Widget w, char **argv);
+/**
+ * Starts the MIB grapher: "-c cValue" when cValue is given, "-mib" and the selection list, and
+ * "-browse" when objectNames or target is "*". The selection list holds each blank-separated
+ * name as "name::instance::::::", with "*" behind when target is "*", joined by ","; a blank and
+ * the target follow when it is not "*". The program is $CVXZBGRAPHPATH, else
+ * $CV_PATH/bin/xzbgraph, else xzbgraph on PATH, chosen on the first call and kept.
+ * @return 0; 1, starting nothing, when the list needs more than 8192 bytes
+ */
+CVGUI_API int execXzbgraph(Widget w, char *objectNames, char *instance, char *target, char *cValue);
+/**
+ * Starts the event configuration tool with "-eventId eventId", and "-copyEventId" and "-source"
+ * with their values when given. The program is $CVXZBTRAPPATH, else $CV_PATH/bin/xzbtrap, else
+ * xzbtrap on PATH, chosen on the first call and kept.
+ */
+CVGUI_API void execXzbtrap(Widget w, char *eventId, char *copyEventId, char *source);
+/**
+ * Starts the SNMP configuration tool $CV_PATH/bin/xzbsnmpconf (else xzbsnmpconf on PATH), found
+ * again on every call; a path of 516 bytes or more is refused with the exec warning.
+ */
+CVGUI_API void execXzbsnmpconf(Widget w);
+/** @} */
+
+/**
+ * @defgroup cvgui_version_report Version report
+ * The report every tool shows in its About box or prints for a version option.
+ *
+ * @par Catalogue texts:
+ * VERSION_RUNNING_ON, VERSION_OS_UNAME, VERSION_PROCESSORS, VERSION_SESSION, VERSION_NO_SESSION,
+ * VERSION_SERVER
+ *
+ * @par Example
+ * @code
+ * char report[CVGUI_VERSION_REPORT_MAX];
+ * sprintVersion(report, NULL, "@(#) MIB Grapher", "xzbgraph", NULL);
+ * Inform("%s", report);
+ * @endcode
+ * @{
+ */
+
+#define CVGUI_VERSION_REPORT_MAX 4096 /**< bytes sprintVersion writes at most, the terminating byte included */
+/**
+ * Writes the tool's version report: "title (program, extra)" (a leading "@(#)" and blanks removed
+ * from each, ", extra" only when given), the product's release and version, the machine
+ * ("Running on" host, its configured name when that differs, the system from uname, the
+ * processor count when not 1), its memory, and, unless program is "cvw", the map session and the
+ * server.
+ * @param buf     CVGUI_VERSION_REPORT_MAX bytes; a longer report is cut at a character boundary
+ * @param unused  not used
+ * @return the characters written, the terminating byte not counted
+ */
+CVGUI_API int sprintVersion(char *buf, const void *unused, const char *title, const char *program,
+                            const char *extra);
+/** @} */
+
+/**
+ * @defgroup cvgui_msglog Message log
+ * A list that a dialog appends messages to, with the rules of the native message log.
+ * @{
+ */
+
+/**
+ * Appends a printf-style message to an XmList, one item per line, and scrolls to the end. With
+ * timeStamp non-zero the first line starts with the time (the date too from 12 hours after the
+ * first stamped message). Continuation lines are indented under the message text (by the stamp's
+ * width, or 2 blanks); lines longer than 512 bytes are cut to 509 and "..."; a list of more than
+ * 500 items loses its oldest first. A formatted text over 50688 bytes becomes "ERROR:
+ * addMessage() length too large". Without a list the text is shown with Error.
+ * @return 0, always
+ * @catalogue STAMP_TIME, STAMP_DATE_TIME
+ */
+CVGUI_API int addMessage(Widget list, char timeStamp, const char *format, ...) CVGUI_PRINTF(3, 4);
+/** @} */
+
 #ifdef __cplusplus
 }
+
+/**
+ * @defgroup cvgui_save Save-to-file dialog
+ * The process's one save dialog: a "File Name" field, a "Messages" list and the buttons Save,
+ * Close and (with help) Help. The tool's procedure writes the open file.
+ *
+ * Save (and Enter in the field) writes the named file: a name that exists is refused once and
+ * written by a second Save for the same name. The procedure writes with the busy cursor up. A
+ * regular file is written beside itself and renamed over the old one, so a failed write keeps
+ * the old contents; a file the user may not write is refused. Problems go to the message list.
+ * Close and the window manager's close hide the dialog.
+ *
+ * @par Catalogue texts:
+ * FILE_NAME, MESSAGES, SAVE, CLOSE, HELP, SAVE_FILE_EXISTS, SAVE_OVERWRITING, SAVE_CANNOT_OPEN,
+ * SAVE_NO_PROCEDURE, SAVE_CANNOT_WRITE
+ *
+ * @par Example
+ * @code
+ * createSaveDialog(toplevel, "saveResults", "Save Results", "results.txt", NULL, writeResults);
+ * AddMenuItem(file, "Save...", NULL, False, save_CB, results);  // results reach writeResults
+ * @endcode
+ * @{
+ */
+
+/** The tool's writer: the open file, the name the user chose and save_CB's client data. */
+typedef void (*CVsaveProc)(FILE *file, const char *fileName, void *userData);
+
+/**
+ * Makes the save dialog, hidden. Called again, it changes the settings as setSaveDefaults does.
+ * @param helpText  the help volume topic of Help and the dialog's quick help; NULL or "": no Help
+ * @param saveProc  may be NULL: Save then makes the file empty and says so
+ * @creates CreateTextEditDialog
+ */
+CVGUI_API void createSaveDialog(Widget parent, const char *shellName, const char *title, const char *defaultFileName,
+                                const char *helpText, CVsaveProc saveProc);
+/** A callback that shows the save dialog with an empty message list; its client data goes to the procedure. */
+CVGUI_API void save_CB(Widget w, XtPointer userData, XtPointer callData);
+/** Changes what is given (not NULL): the field's file name, the window title, the help text, the procedure. */
+CVGUI_API void setSaveDefaults(const char *fileName, const char *title, const char *helpText, CVsaveProc saveProc);
+/** Adds a printf-style message to the save dialog's message list (addMessage, no time stamp). */
+CVGUI_API void saveMsg(const char *format, ...) CVGUI_PRINTF(1, 2);
+/** The save dialog's message list. */
+CVGUI_API Widget getSaveMsgW(void);
+/** @} */
+
+/** @addtogroup cvgui_tools
+ * @{
+ */
+
+struct CVwObjectIdList;
+struct CVwMapInfo;
+
+/**
+ * Joins the map session (cvw.h) as appName ($CVwAppName when set; "mibappl" when neither names
+ * one) with sessionArg, then registers for the end of the session (endSessionProc, or one that
+ * calls exitProc with 0 for a normal end and 1 otherwise) and for every map action (actionProc,
+ * or one that raises w's shell when it is on the screen). Any failure but "no session running"
+ * ends the tool through tellUserThenExit on w's shell with the session's error text.
+ * @param connected  when not NULL, 1 once joined, 0 when no session runs
+ */
+CVGUI_API void initCvw(void (*exitProc)(int), Widget w, const char *progName, const char *appName,
+                       const char *sessionArg, void (*endSessionProc)(void *, unsigned long, int),
+                       void (*actionProc)(void *, char *, char *, CVwObjectIdList *, int, char **, CVwMapInfo *,
+                                          unsigned long),
+                       char *connected);
+/**
+ * The map object's host name, else its valid "IP Address" field, else its valid "IPX Address"
+ * field, else its selection name.
+ * @return text of the map session library, or NULL
+ */
+CVGUI_API const char *cvwObjectIdToNameOrAddr(unsigned long objectId);
+/** @} */
 #endif
 
 #endif /* CVGUI_H */

@@ -29,6 +29,18 @@ CVUTIL_API int _CVinitLocales(const char *programName, int fromEnvironment);
 CVUTIL_API void _CVinsque(void *element, void *predecessor);
 CVUTIL_API void _CVremque(void *element);
 
+/* ---- Product and machine (version.cpp) ---- */
+
+/* The product's release and version texts (one line each, no newline). */
+CVUTIL_API const char *getZBRRelease(void);
+CVUTIL_API const char *getZBRVersion(void);
+
+/* Appends the machine's memory (physical and swap or paging file: total and free, in MB) as
+ * lines ending in newlines at buf, and returns the characters written. It never writes more than
+ * CV_MEMINFO_MAX bytes, the terminating byte included; nothing (0) when the system does not say. */
+#define CV_MEMINFO_MAX 256
+CVUTIL_API int _CVsprintMemInfo(char *buf);
+
 /* ---- Events (events.cpp) ---- */
 
 /* Severity of an event. */

@@ -5,6 +5,8 @@
 #include "cvgui.h"
 #include "cvMsgIds.h"
 
+#include <cstdarg>
+
 /* Appends one resource to the staged argument list (the XtSetArg idiom). A full list is an
  * internal error reported with the builder's name and source line, never an overrun. */
 #define CVGUI_STAGE(name, value) cvguiStage(__func__, __FILE__, __LINE__, (name), (XtArgVal)(value))
@@ -23,8 +25,26 @@ void cvguiHelpStringCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiManPageCB(Widget w, XtPointer target, XtPointer callData);
 void cvguiTextFileCB(Widget w, XtPointer target, XtPointer callData);
 
+// Constant-width fonts, found once from the resources and kept for the process. getCWFontSet
+// never returns null: without any usable font set the process ends with a report. getCWFont
+// (called with the application shell) gives a font list of that set when it really has constant
+// width, else the shell's own text or default font list, or null, with warnings.
+XFontSet getCWFontSet(Widget w);
+XmFontListEntry createCWFontListEntry(Widget w, char *tag);
+XmFontList getCWFont(Widget w);
+// A font set of fontSpec in the current locale; with complainOnMissingCharsets, charsets the
+// locale needs and the font lacks are listed in a warning and give null.
+XFontSet convertStringToFontSet(Display *display, char *fontSpec, Boolean complainOnMissingCharsets);
+// Bold and scaled variants of a font, relaxing the name until the server has one; a variant the
+// server cannot supply ends the process with a report. The caller owns the result.
+XFontStruct *createBoldFont(Widget w, XmFontList fontList, char *tag);
+XFontSet createScaledFontSet(Widget w, char *fontName, int pointSize);
+
 // Tells the user that context help failed: an error or warning dialog on the top-level shell
 // above w, or standard error when there is none.
 void cvguiReportHelpTrouble(Widget w, bool error, const char *text);
+
+// addMessage with its arguments in a va_list, for the save dialog's saveMsg.
+void cvguiAddMessageV(Widget list, char timeStamp, const char *format, va_list args);
 
 #endif

@@ -1,0 +1,120 @@
+// The version report's text.
+#include "cvVersionReport.h"
+
+#include "cvMsgIds.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::string format(const char *fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    va_list again;
+    va_copy(again, args);
+    int n = vsnprintf(nullptr, 0, fmt, args);
+    va_end(args);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<size_t>(n) + 1);
+        vsnprintf(&out[0], out.size(), fmt, again);
+        out.resize(static_cast<size_t>(n));
+    }
+    va_end(again);
+    return out;
+}
+
+bool hasText(const char *s)
+{
+    return s != nullptr && *s != '\0';
+}
+
+} // namespace
+
+const char *cvVersionClean(const char *text)
+{
+    if (text == nullptr) {
+        return "";
+    }
+    if (strncmp(text, "@(#)", 4) == 0) {
+        text += 4;
+    }
+    while (*text == ' ') {
+        text++;
+    }
+    return text;
+}
+
+std::string cvVersionReport(const char *title, const char *program, const char *extra, const CvVersionFacts &facts)
+{
+    std::string out = format("%s (%s", cvVersionClean(title), cvVersionClean(program));
+    if (hasText(extra)) {
+        out += format(", %s", cvVersionClean(extra));
+    }
+    out += ")\n\n";
+    out += format("%s\n%s\n", facts.release != nullptr ? facts.release : "", facts.version != nullptr ? facts.version : "");
+
+    out += "\n";
+    out += cvMsg(CVMSG_VERSION_RUNNING_ON);
+    if (facts.hostName != nullptr) {
+        out += format(" %s", facts.hostName);
+    }
+    if (facts.computerName != nullptr && (facts.hostName == nullptr || strcmp(facts.computerName, facts.hostName) != 0)) {
+        out += format(" (%s)", facts.computerName);
+    }
+    out += facts.systemLine;
+    if (facts.processors != 1) {
+        out += format(cvMsg(CVMSG_VERSION_PROCESSORS), facts.processors);
+    }
+    if (hasText(facts.owner) || hasText(facts.organization)) {
+        out += "\n";
+        for (const char *line : {facts.owner, facts.organization}) {
+            if (hasText(line)) {
+                out += format("%s\n", line);
+            }
+        }
+    }
+    out += "\n";
+    out += facts.memory;
+
+    // The map program is the session; it does not report using one.
+    if (program == nullptr || strcmp(program, "cvw") != 0) {
+        out += "\n";
+        if (hasText(facts.sessionId)) {
+            out += format(cvMsg(CVMSG_VERSION_SESSION), facts.sessionId);
+        } else {
+            out += cvMsg(CVMSG_VERSION_NO_SESSION);
+        }
+        out += format(cvMsg(CVMSG_VERSION_SERVER), facts.serverName != nullptr ? facts.serverName : "");
+    }
+    return out;
+}
+
+int cvVersionCopy(const std::string &report, char *buf, size_t size)
+{
+    if (buf == nullptr || size == 0) {
+        return 0;
+    }
+    size_t kept = 0;
+    if (report.size() < size) {
+        kept = report.size();
+    } else {
+        // Whole characters only: a cut never leaves half a multibyte character at the end.
+        mblen(nullptr, 0);
+        while (kept < report.size()) {
+            int n = mblen(report.c_str() + kept, report.size() - kept);
+            size_t step = n > 1 ? static_cast<size_t>(n) : 1;
+            if (kept + step > size - 1) {
+                break;
+            }
+            kept += step;
+        }
+    }
+    memcpy(buf, report.data(), kept);
+    buf[kept] = '\0';
+    return static_cast<int>(kept);
+}
