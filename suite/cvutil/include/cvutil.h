@@ -49,7 +49,10 @@ typedef enum eventSeverity {
     EV_SEV_WARNING = 1,
     EV_SEV_MINOR = 2,
     EV_SEV_MAJOR = 3,
-    EV_SEV_CRITICAL = 4
+    EV_SEV_CRITICAL = 4,
+    /* A record read from outside may carry any int here; this keeps every int a valid value
+       in C++ as well as in C. */
+    EV_SEV_ANY_INT_ = 0x7fffffff
 } eventSeverity;
 
 /* An event (trap or notification) as the event library keeps its configuration. */
