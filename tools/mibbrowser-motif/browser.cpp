@@ -19,6 +19,7 @@ Browser browser;
 XtCallbackProc quitProc;
 bool numericNames = false;
 Widget openDialog = nullptr;
+bool saveDialogMade = false;
 
 void setStatus(const std::string &text)
 {
@@ -115,6 +116,32 @@ void openDatabase(Widget, XtPointer, XtPointer)
     XtManageChild(openDialog);
 }
 
+// The save dialog writes what the description pane shows when Save is pressed, in the saved
+// form of the native browser.
+void writeDescription(FILE *file, const char *, void *)
+{
+    char *text = msDescriptionOfPane(browser.description);
+    fputs(text, file);
+    XtFree(text);
+}
+
+void saveDescription(Widget w, XtPointer, XtPointer)
+{
+    char *text = msDescriptionOfPane(browser.description);
+    bool nothing = *text == '\0';
+    XtFree(text);
+    if (nothing) {
+        msAddMessage("%s", cvMsg(CVMSG_MB_NOTHING_DESCRIBED));
+        return;
+    }
+    if (!saveDialogMade) {
+        createSaveDialog(browser.form, "saveDescription", cvMsg(CVMSG_BROWSER_SAVE_TITLE), "describe.txt", nullptr,
+                         writeDescription);
+        saveDialogMade = true;
+    }
+    save_CB(w, nullptr, nullptr);
+}
+
 void attachRow(Widget w, Widget above)
 {
     XtVaSetValues(w, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
@@ -131,6 +158,8 @@ void buildMenus(Widget form)
     attachRow(bar, nullptr);
     Widget file = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_FILE), "filePane", 0, 0);
     browser.openEntry = AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
+    browser.saveEntry =
+        AddMenuItem(file, cvMsg(CVMSG_MB_SAVE_DESCRIPTION), "save", False, saveDescription, nullptr);
     AddSeparator(file, nullptr);
     browser.quitEntry = AddMenuItem(file, cvMsg(CVMSG_MB_QUIT), "quit", False, quitProc, nullptr);
 
