@@ -425,6 +425,21 @@ TEST_F(MibBrowser, OpensAnotherDatabaseAndRefusesOneThatIsNot)
     EXPECT_NE(item("iso.org.dod.internet.private.enterprises.cvTestMIB"), nullptr);
 }
 
+TEST_F(MibBrowser, ShowsTheVersionReportFromTheHelpMenu)
+{
+    Widget pane = XtNameToWidget(shown->menuBar, "*helpPane");
+    ASSERT_NE(pane, nullptr);
+    Widget about = dialogs::findButton(pane, "About MIB Browser");
+    ASSERT_NE(about, nullptr);
+    motif::press(about);
+    Widget box = dialogs::newestDialog(toplevel, "Information");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(dialogs::shown(box));
+    std::string report = dialogs::messageText(box);
+    EXPECT_EQ(report.rfind("MIB Browser (mibbrowser)", 0), 0u) << report;
+    EXPECT_NE(report.find("Running on"), std::string::npos) << report;
+}
+
 TEST_F(MibBrowser, QuitsFromTheFileMenu)
 {
     motif::press(shown->quitEntry);

@@ -142,6 +142,13 @@ void saveDescription(Widget w, XtPointer, XtPointer)
     save_CB(w, nullptr, nullptr);
 }
 
+void showVersion(Widget, XtPointer, XtPointer)
+{
+    char report[CVGUI_VERSION_REPORT_MAX];
+    sprintVersion(report, nullptr, cvMsg(CVMSG_MB_TITLE), "mibbrowser", nullptr);
+    Inform("%s", report);
+}
+
 void attachRow(Widget w, Widget above)
 {
     XtVaSetValues(w, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
@@ -173,7 +180,7 @@ void buildMenus(Widget form)
     Widget help = AddMenuPane(bar, nullptr, cvMsg(CVMSG_HELP), "helpPane", 0, 0);
     addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), 16,
                      const_cast<char *>("Browse the MIB: open nodes, choose objects, read their descriptions."),
-                     nullptr);
+                     showVersion);
     // Motif keeps the Help menu at the right end of the bar.
     XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, cvMsg(CVMSG_HELP)), nullptr);
     XtManageChild(bar);
