@@ -357,6 +357,7 @@ TEST_F(MibBrowser, SavesTheShownDescriptionThroughTheSaveDialog)
     typeSaveName(dbDir + "/old.txt");
     EXPECT_EQ(readFile(dbDir + "/old.txt").rfind("Name: " + system_ + ".sysContact\n", 0), 0u)
         << "the description shown when Save is pressed";
+    dialogs::shot(shell, "motif-mibbrowser-save.png");
     motif::press(dialogs::findButton(shell, "Close"));
     EXPECT_TRUE(motif::pumpUntil([&] { return !motif::isViewable(shell); }));
     clickAt(item("iso.org.dod.internet.mgmt.mib-2.system.sysName"), 8);
@@ -438,6 +439,7 @@ TEST_F(MibBrowser, ShowsTheVersionReportFromTheHelpMenu)
     std::string report = dialogs::messageText(box);
     EXPECT_EQ(report.rfind("MIB Browser (mibbrowser)", 0), 0u) << report;
     EXPECT_NE(report.find("Running on"), std::string::npos) << report;
+    dialogs::shot(XtParent(box), "motif-mibbrowser-about.png");
 }
 
 TEST_F(MibBrowser, QuitsFromTheFileMenu)
