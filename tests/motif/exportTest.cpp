@@ -26,16 +26,12 @@ TEST(Exports, BuildersAndSharedDataUnderPlainNames)
                              "tellUserThenExit", "x_internal_error_str", "toldUser", "tellUserModal", "help_CB",
                              "_CVsetupGUIExecutable", "_CVGetApplicationResources", "allocClosestColor",
                              "setCursorForWaiting", "addHelpMenuItems", "WlibOnItemHelp", "cvwContextSensitiveHelpCB",
-<<<<<<< HEAD
-                             "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribeChosen",
-                             "msResyncMibSelector", "msGetObjectName", "msGetMibInfo"}) {
-=======
                              "execCmdFromGUI", "execXzbgraph", "sprintVersion", "addMessage",
                              "AddButtonPanelB", "AddSList", "CVxmListAddItemSorted", "AddMSyncTitleAndList",
                              "CVxmgetCharStringFromXmString", "allFonts", "generateFontName",
                              "sprintFontNameFromFontList",
-                             "popupDescribeEvent", "popupDescribeEventForKel"}) {
->>>>>>> motif10
+                             "popupDescribeEvent", "popupDescribeEventForKel", "msCreateMibSelector", "msDescribeChosen",
+                             "msResyncMibSelector", "msGetObjectName", "msGetMibInfo"}) {
         EXPECT_NE(dlsym(library(), name), nullptr) << name;
     }
     // The staged argument list holds exactly 50 entries.

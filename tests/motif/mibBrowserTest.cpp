@@ -2,6 +2,7 @@
 // several objects, describing one, and the database rewritten by the MIB tool while the browser
 // runs. The steps build on each other, in the order a user takes them.
 #include "dialogSupport.h"
+#include "testenv.h"
 
 #include "browser.h"
 #include "cvMibSel.h"
@@ -312,6 +313,54 @@ TEST_F(MibBrowser, DescribesTheChosenObjectInAWindowOfItsOwn)
     EXPECT_TRUE(closed.await());
 }
 
+Widget saveShell()
+{
+    Widget w = getSaveMsgW();
+    while (w != nullptr && !XtIsShell(w)) {
+        w = XtParent(w);
+    }
+    return w;
+}
+
+// Types a name into the save dialog's field, replacing what was there, and presses Save.
+void saveAs(const std::string &name)
+{
+    Widget field = XtNameToWidget(saveShell(), "*mEditText");
+    XEvent e = motif::keyEvent(field);
+    XtCallActionProc(field, const_cast<char *>("select-all"), &e, nullptr, 0);
+    XtCallActionProc(field, const_cast<char *>("delete-selection"), &e, nullptr, 0);
+    String params[1] = {const_cast<char *>(name.c_str())};
+    XtCallActionProc(field, const_cast<char *>("insert-string"), &e, params, 1);
+    motif::press(dialogs::findButton(saveShell(), "Save"));
+}
+
+TEST_F(MibBrowser, SavesTheShownDescriptionThroughTheSaveDialog)
+{
+    ASSERT_EQ(chosen(), std::vector<std::string>{system_ + ".sysName"});
+    motif::press(shown->saveEntry);
+    ASSERT_TRUE(motif::pumpUntil([] { return saveShell() != nullptr && motif::isViewable(saveShell()); }));
+    EXPECT_EQ(dialogs::windowTitle(saveShell()), "Save Description");
+
+    saveAs(dbDir + "/sysName.txt");
+    std::string saved = readFile(dbDir + "/sysName.txt");
+    EXPECT_EQ(saved.rfind("Name: " + system_ + ".sysName\nObject ID: .1.3.6.1.2.1.1.5\n", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\nAccess: Read-Write\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Description:\n    An administratively-assigned name"), std::string::npos) << saved;
+
+    // A file that exists is kept until Save is pressed a second time for it.
+    clickAt(item("iso.org.dod.internet.mgmt.mib-2.system.sysContact"), 8);
+    std::ofstream(dbDir + "/old.txt") << "old";
+    saveAs(dbDir + "/old.txt");
+    EXPECT_EQ(readFile(dbDir + "/old.txt"), "old");
+    saveAs(dbDir + "/old.txt");
+    EXPECT_EQ(readFile(dbDir + "/old.txt").rfind("Name: " + system_ + ".sysContact\n", 0), 0u)
+        << "the description shown when Save is pressed";
+    dialogs::shot(saveShell(), "motif-mibbrowser-save.png");
+    motif::press(dialogs::findButton(saveShell(), "Close"));
+    EXPECT_TRUE(motif::pumpUntil([] { return !motif::isViewable(saveShell()); }));
+    clickAt(item("iso.org.dod.internet.mgmt.mib-2.system.sysName"), 8);
+}
+
 TEST_F(MibBrowser, FollowsTheDatabaseWhenTheMibToolRewritesIt)
 {
     ASSERT_EQ(chosen(), std::vector<std::string>{system_ + ".sysName"});
@@ -373,6 +422,22 @@ TEST_F(MibBrowser, OpensAnotherDatabaseAndRefusesOneThatIsNot)
     EXPECT_TRUE(XtIsManaged(dialog)); // the user may choose again
     EXPECT_EQ(std::string(getenv("CVMIBFILE")), dbDir + "/other.db");
     EXPECT_NE(item("iso.org.dod.internet.private.enterprises.cvTestMIB"), nullptr);
+}
+
+TEST_F(MibBrowser, ShowsTheVersionReportFromTheHelpMenu)
+{
+    Widget pane = XtNameToWidget(shown->menuBar, "*helpPane");
+    ASSERT_NE(pane, nullptr);
+    Widget about = dialogs::findButton(pane, "About MIB Browser");
+    ASSERT_NE(about, nullptr);
+    motif::press(about);
+    Widget box = dialogs::newestDialog(toplevel, "Information");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(dialogs::shown(box));
+    std::string report = dialogs::messageText(box);
+    EXPECT_EQ(report.rfind("MIB Browser (mibbrowser)", 0), 0u) << report;
+    EXPECT_NE(report.find("Running on"), std::string::npos) << report;
+    dialogs::shot(XtParent(box), "motif-mibbrowser-about.png");
 }
 
 TEST_F(MibBrowser, QuitsFromTheFileMenu)

@@ -19,6 +19,7 @@ Browser browser;
 XtCallbackProc quitProc;
 bool numericNames = false;
 Widget openDialog = nullptr;
+bool saveDialogMade = false;
 
 void setStatus(const std::string &text)
 {
@@ -115,6 +116,39 @@ void openDatabase(Widget, XtPointer, XtPointer)
     XtManageChild(openDialog);
 }
 
+// The save dialog writes what the description pane shows when Save is pressed, in the saved
+// form of the native browser.
+void writeDescription(FILE *file, const char *, void *)
+{
+    char *text = msDescriptionOfPane(browser.description);
+    fputs(text, file);
+    XtFree(text);
+}
+
+void saveDescription(Widget w, XtPointer, XtPointer)
+{
+    char *text = msDescriptionOfPane(browser.description);
+    bool nothing = *text == '\0';
+    XtFree(text);
+    if (nothing) {
+        msAddMessage("%s", cvMsg(CVMSG_MB_NOTHING_DESCRIBED));
+        return;
+    }
+    if (!saveDialogMade) {
+        createSaveDialog(browser.form, "saveDescription", cvMsg(CVMSG_BROWSER_SAVE_TITLE), "describe.txt", nullptr,
+                         writeDescription);
+        saveDialogMade = true;
+    }
+    save_CB(w, nullptr, nullptr);
+}
+
+void showVersion(Widget, XtPointer, XtPointer)
+{
+    char report[CVGUI_VERSION_REPORT_MAX];
+    sprintVersion(report, nullptr, cvMsg(CVMSG_MB_TITLE), "mibbrowser", nullptr);
+    Inform("%s", report);
+}
+
 void attachRow(Widget w, Widget above)
 {
     XtVaSetValues(w, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
@@ -131,6 +165,8 @@ void buildMenus(Widget form)
     attachRow(bar, nullptr);
     Widget file = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_FILE), "filePane", 0, 0);
     browser.openEntry = AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
+    browser.saveEntry =
+        AddMenuItem(file, cvMsg(CVMSG_MB_SAVE_DESCRIPTION), "save", False, saveDescription, nullptr);
     AddSeparator(file, nullptr);
     browser.quitEntry = AddMenuItem(file, cvMsg(CVMSG_MB_QUIT), "quit", False, quitProc, nullptr);
 
@@ -144,7 +180,7 @@ void buildMenus(Widget form)
     Widget help = AddMenuPane(bar, nullptr, cvMsg(CVMSG_HELP), "helpPane", 0, 0);
     addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), 16,
                      const_cast<char *>("Browse the MIB: open nodes, choose objects, read their descriptions."),
-                     nullptr);
+                     showVersion);
     // Motif keeps the Help menu at the right end of the bar.
     XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, cvMsg(CVMSG_HELP)), nullptr);
     XtManageChild(bar);

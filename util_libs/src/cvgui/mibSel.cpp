@@ -474,7 +474,7 @@ public:
         if (p.messages == nullptr) {
             return -1;
         }
-        XmListDeleteAllItems(p.messages);
+        clearList(p.messages);
         return 0;
     }
     int addMessage(const char *text) override
@@ -482,19 +482,7 @@ public:
         if (p.messages == nullptr) {
             return -1;
         }
-        // One list item per line, the later lines indented under the first.
-        const char *line = text;
-        bool first = true;
-        do {
-            const char *end = strchr(line, '\n');
-            std::string item = (first ? "" : "  ") + std::string(line, end != nullptr ? end - line : strlen(line));
-            XmString s = XmStringCreateLocalized(const_cast<char *>(item.c_str()));
-            XmListAddItemUnselected(p.messages, s, 0);
-            XmStringFree(s);
-            first = false;
-            line = end != nullptr ? end + 1 : nullptr;
-        } while (line != nullptr && *line != '\0');
-        XmListSetBottomPos(p.messages, 0);
+        ::addMessage(p.messages, 0, "%s", text);
         return 0;
     }
 
@@ -716,16 +704,12 @@ Widget buttonRow(Widget form, const char *name)
     return AddButtonBox(form, name, CVGUI_BOX_HORIZONTAL | CVGUI_BOX_SPACING(std::clamp(res.buttonScaleFactor * 2, 0, 255)));
 }
 
-// A scrolled list of the given rows.
+// A scrolled list of the given rows, in the library's list look.
 Widget addList(Widget form, const char *name, int rows, unsigned char policy)
 {
-    Arg args[4];
-    Cardinal n = 0;
-    XtSetArg(args[n], XmNvisibleItemCount, std::max(rows, 1)), n++;
-    XtSetArg(args[n], XmNselectionPolicy, policy), n++;
-    XtSetArg(args[n], XmNscrollBarDisplayPolicy, XmSTATIC), n++;
-    Widget list = XmCreateScrolledList(form, const_cast<char *>(name), args, n);
-    WlibRegisterHelp(list);
+    widgetArgCnt = 0;
+    setupList(std::max(rows, 1), policy);
+    Widget list = AddSList(form, name, nullptr, 0);
     XtManageChild(list);
     return list;
 }
