@@ -1,6 +1,7 @@
 // The version report's text.
 #include "cvVersionReport.h"
 
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 
 #include <cstdarg>
@@ -10,23 +11,7 @@
 
 namespace {
 
-std::string format(const char *fmt, ...)
-{
-    va_list args;
-    va_start(args, fmt);
-    va_list again;
-    va_copy(again, args);
-    int n = vsnprintf(nullptr, 0, fmt, args);
-    va_end(args);
-    std::string out;
-    if (n > 0) {
-        out.resize(static_cast<size_t>(n) + 1);
-        vsnprintf(&out[0], out.size(), fmt, again);
-        out.resize(static_cast<size_t>(n));
-    }
-    va_end(again);
-    return out;
-}
+using cvcommon::format;
 
 bool hasText(const char *s)
 {

@@ -2,6 +2,7 @@
 // its SNMPv1 trap fields, derived through the MIB library.
 #include "descEventRows.h"
 
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 #include "cvsnmp.h"
 
@@ -16,23 +17,7 @@ namespace {
 const int kEnterpriseSpecific = 6;
 const int kSourcesSize = 300; // the event library's sources text
 
-std::string format(const char *fmt, ...)
-{
-    va_list args;
-    va_start(args, fmt);
-    va_list again;
-    va_copy(again, args);
-    int n = vsnprintf(nullptr, 0, fmt, args);
-    va_end(args);
-    std::string out;
-    if (n > 0) {
-        std::vector<char> buffer(static_cast<size_t>(n) + 1);
-        vsnprintf(buffer.data(), buffer.size(), fmt, again);
-        out.assign(buffer.data(), static_cast<size_t>(n));
-    }
-    va_end(again);
-    return out;
-}
+using cvcommon::format;
 
 std::string orEmpty(const char *text)
 {
