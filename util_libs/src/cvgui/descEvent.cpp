@@ -69,15 +69,8 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     Widget shell = AddPopupDialog(dialogParent, title, "describeEvent");
     Widget form = AddMotifForm(shell, "describeEventForm");
 
-    Widget *fields = nullptr;
-    label_edit_form desc = {count, rows, &fields, nullptr, nullptr};
-    Widget rowForm = CreateLabelEditForm(form, &desc);
+    Widget rowForm = cvguiReadOnlyRows(form, rows, count, nullptr);
     attach(rowForm, nullptr, false);
-    // Read-only values show no insertion cursor.
-    for (int i = 0; i < count; i++) {
-        XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
-    }
-    XtFree(reinterpret_cast<char *>(fields));
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
     Widget label = AddMLabel(form, "descriptionLabel", cvMsg(CVMSG_EVD_DESCRIPTION_LABEL));
@@ -96,16 +89,8 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     AddMPButton(buttons, cvMsg(CVMSG_HELP), "help", help_CB, const_cast<char *>(kHelpVolume));
     XtManageChild(buttons);
 
-    CVGUI_STAGE(XmNrows, 8);
-    CVGUI_STAGE(XmNcolumns, dialogColumns(rows, count));
-    CVGUI_STAGE(XmNcursorPositionVisible, False);
-    CVGUI_STAGE(XmNwordWrap, True);
-    CVGUI_STAGE(XmNscrollHorizontal, False);
     CVGUI_STAGE(XmNvalue, description);
-    Widget text = AddSEdit(form, "description");
-    SetTextRO(text);
-    XtManageChild(text);
-    Widget scrolled = XtParent(text);
+    Widget scrolled = XtParent(cvguiReadOnlyText(form, "description", 8, dialogColumns(rows, count)));
     attach(scrolled, label, false);
     widgetArgCnt = 0;
     CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
