@@ -42,7 +42,8 @@ void closeCB(Widget, XtPointer clientData, XtPointer)
     XtDestroyWidget(shell);
 }
 
-void attach(Widget w, Widget above, bool bottomToForm)
+// Full width, below the widget above (or at the top).
+void attach(Widget w, Widget above)
 {
     widgetArgCnt = 0;
     if (above == nullptr) {
@@ -56,10 +57,6 @@ void attach(Widget w, Widget above, bool bottomToForm)
     CVGUI_STAGE(XmNleftOffset, 8);
     CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNrightOffset, 8);
-    if (bottomToForm) {
-        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_FORM);
-        CVGUI_STAGE(XmNbottomOffset, 8);
-    }
     XtSetValues(w, widgetArgs, widgetArgCnt);
     widgetArgCnt = 0;
 }
@@ -70,11 +67,11 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     Widget form = AddMotifForm(shell, "describeEventForm");
 
     Widget rowForm = cvguiReadOnlyRows(form, rows, count, nullptr);
-    attach(rowForm, nullptr, false);
+    attach(rowForm, nullptr);
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
     Widget label = AddMLabel(form, "descriptionLabel", cvMsg(CVMSG_EVD_DESCRIPTION_LABEL));
-    attach(label, rowForm, false);
+    attach(label, rowForm);
 
     // The buttons first: the description stretches between its label and them.
     Widget buttons = AddButtonBox(form, "describeEventButtons", CVGUI_BOX_HORIZONTAL | CVGUI_BOX_SPACING(12));
@@ -91,7 +88,7 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
 
     CVGUI_STAGE(XmNvalue, description);
     Widget scrolled = XtParent(cvguiReadOnlyText(form, "description", 8, dialogColumns(rows, count)));
-    attach(scrolled, label, false);
+    attach(scrolled, label);
     widgetArgCnt = 0;
     CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
     CVGUI_STAGE(XmNbottomWidget, buttons);
