@@ -6,6 +6,7 @@
 #include "cvMsgIds.h"
 #include "cvgui.h"
 #include "cvsnmp.h"
+#include "cvw.h"
 
 #include <Xm/FileSB.h>
 #include <Xm/RowColumn.h>
@@ -168,8 +169,8 @@ void buildMenus(Widget form)
     XmToggleButtonSetState(browser.symbolicEntry, True, False);
 
     Widget help = AddMenuPane(bar, nullptr, cvMsg(CVMSG_HELP), "helpPane", 0, 0);
-    addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), 16,
-                     const_cast<char *>("Browse the MIB: open nodes, choose objects, read their descriptions."),
+    addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), cvwQuickHelp,
+                     const_cast<char *>(cvMsg(CVMSG_MB_QUICK_HELP)),
                      showVersion);
     // Motif keeps the Help menu at the right end of the bar.
     XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, cvMsg(CVMSG_HELP)), nullptr);
