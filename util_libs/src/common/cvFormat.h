@@ -8,14 +8,11 @@
 
 namespace cvcommon {
 
-inline std::string format(const char *fmt, ...)
+inline std::string vformat(const char *fmt, va_list args)
 {
-    va_list args;
-    va_start(args, fmt);
     va_list again;
     va_copy(again, args);
     int n = vsnprintf(nullptr, 0, fmt, args);
-    va_end(args);
     std::string out;
     if (n > 0) {
         out.resize(static_cast<size_t>(n) + 1);
@@ -23,6 +20,15 @@ inline std::string format(const char *fmt, ...)
         out.resize(static_cast<size_t>(n));
     }
     va_end(again);
+    return out;
+}
+
+inline std::string format(const char *fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    std::string out = vformat(fmt, args);
+    va_end(args);
     return out;
 }
 

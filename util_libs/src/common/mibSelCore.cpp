@@ -3,6 +3,7 @@
 #include "mibSelCore.h"
 
 #include "cv.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 #include "cvsnmp.h"
 #include "cvutil.h"
@@ -693,14 +694,7 @@ extern "C" int msAddMessage(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    int length = vsnprintf(nullptr, 0, format, args);
+    std::string text = cvcommon::vformat(format, args);
     va_end(args);
-    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    if (length > 0) {
-        vsnprintf(&text[0], text.size() + 1, format, again);
-    }
-    va_end(again);
     return sel.view != nullptr ? sel.view->addMessage(text.c_str()) : -1;
 }
