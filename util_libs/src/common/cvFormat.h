@@ -1,9 +1,11 @@
-// printf into a std::string, for the portable code that builds texts of any length.
+// Texts of any length for the portable code: printf into a std::string, white space stripped.
 #ifndef CVFORMAT_H
 #define CVFORMAT_H
 
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace cvcommon {
@@ -30,6 +32,23 @@ inline std::string format(const char *fmt, ...)
     std::string out = vformat(fmt, args);
     va_end(args);
     return out;
+}
+
+// The text without white space at either end, as _CVstrip_whitespace leaves it; "" for null.
+inline std::string stripped(const char *text)
+{
+    if (text == nullptr) {
+        return std::string();
+    }
+    const char *begin = text;
+    while (*begin != '\0' && isspace(static_cast<unsigned char>(*begin))) {
+        ++begin;
+    }
+    const char *end = begin + strlen(begin);
+    while (end > begin && isspace(static_cast<unsigned char>(end[-1]))) {
+        --end;
+    }
+    return std::string(begin, end);
 }
 
 } // namespace cvcommon

@@ -111,15 +111,6 @@ bool hasForbiddenCharacter(const char *text)
     return strpbrk(text, forbidden) != nullptr;
 }
 
-std::string stripped(const char *text)
-{
-    std::string copy = text != nullptr ? text : "";
-    std::vector<char> buf(copy.begin(), copy.end());
-    buf.push_back('\0');
-    _CVstrip_whitespace(buf.data(), 2);
-    return buf.data();
-}
-
 int addChild(const char *label)
 {
     if (listSorted || sel.expressionMode) {
@@ -197,7 +188,7 @@ void msCoreAttach(MsSelView *view, unsigned int flags, bool dialog, MsMessageFun
 
 std::string msCheckDefaultObject(const char *value)
 {
-    std::string text = stripped(value);
+    std::string text = cvcommon::stripped(value);
     if (text.empty() || hasForbiddenCharacter(text.c_str())) {
         return fallbackObject;
     }
@@ -362,7 +353,7 @@ extern "C" char *msReadTypedName(void)
     }
     std::string text = sel.view->nameText();
     if (sel.state == MS_STATE_TYPED) {
-        std::string clean = stripped(text.c_str());
+        std::string clean = cvcommon::stripped(text.c_str());
         if (hasForbiddenCharacter(clean.c_str())) {
             report()(cvMsg(CVMSG_MS_INVALID_OBJECT), clean.c_str());
             return nullptr;

@@ -2,6 +2,7 @@
 #include "nodeListRules.h"
 
 #include "cv.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 #include "kelArgsCore.h"
 
@@ -189,18 +190,7 @@ Boolean isOverLap(const char *pattern, const char *other)
 
 std::string nodeListStrip(const char *text)
 {
-    if (text == nullptr) {
-        return std::string();
-    }
-    const char *begin = text;
-    while (*begin != '\0' && isspace(static_cast<unsigned char>(*begin))) {
-        ++begin;
-    }
-    const char *end = begin + strlen(begin);
-    while (end > begin && isspace(static_cast<unsigned char>(end[-1]))) {
-        --end;
-    }
-    return std::string(begin, end);
+    return cvcommon::stripped(text);
 }
 
 bool nodeListHasBlank(const char *text)
