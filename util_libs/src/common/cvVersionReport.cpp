@@ -4,8 +4,6 @@
 #include "cvFormat.h"
 #include "cvMsgIds.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
