@@ -1,10 +1,12 @@
-// Texts of any length for the portable code: printf into a std::string, white space stripped.
+// Texts for the portable code: printf into a std::string, white space stripped, and cuts that
+// keep multibyte characters whole.
 #ifndef CVFORMAT_H
 #define CVFORMAT_H
 
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -49,6 +51,24 @@ inline std::string stripped(const char *text)
         --end;
     }
     return std::string(begin, end);
+}
+
+// The bytes of the longest run of whole characters (current locale) of text's first length bytes
+// within limit bytes, so that a cut never splits a multibyte character. An invalid byte counts
+// as one character.
+inline size_t wholeCharacters(const char *text, size_t length, size_t limit)
+{
+    size_t kept = 0;
+    mblen(nullptr, 0);
+    while (kept < length) {
+        int n = mblen(text + kept, MB_CUR_MAX);
+        size_t step = n > 1 ? static_cast<size_t>(n) : 1;
+        if (kept + step > limit) {
+            break;
+        }
+        kept += step;
+    }
+    return kept;
 }
 
 } // namespace cvcommon
