@@ -59,12 +59,11 @@ void stateChanged(int state)
     showChosen();
 }
 
-void viewChosen(Widget w, XtPointer numeric, XtPointer call)
+void viewChosen(Widget, XtPointer numeric, XtPointer call)
 {
     if (!static_cast<XmToggleButtonCallbackStruct *>(call)->set) {
         return;
     }
-    (void)w;
     numericNames = numeric != nullptr;
     msSetTreeNumbers(numericNames ? 1 : 0);
     showChosen();
@@ -149,20 +148,11 @@ void showVersion(Widget, XtPointer, XtPointer)
     Inform("%s", report);
 }
 
-void attachRow(Widget w, Widget above)
-{
-    XtVaSetValues(w, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
-    if (above != nullptr) {
-        XtVaSetValues(w, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, above, nullptr);
-    } else {
-        XtVaSetValues(w, XmNtopAttachment, XmATTACH_FORM, nullptr);
-    }
-}
-
 void buildMenus(Widget form)
 {
     Widget bar = AddMenuBar(form, "menuBar");
-    attachRow(bar, nullptr);
+    XtVaSetValues(bar, XmNtopAttachment, XmATTACH_FORM, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment,
+                  XmATTACH_FORM, nullptr);
     Widget file = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_FILE), "filePane", 0, 0);
     browser.openEntry = AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
     browser.saveEntry =
