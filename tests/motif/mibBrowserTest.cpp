@@ -126,15 +126,7 @@ std::string nameField()
 
 std::vector<std::string> messages()
 {
-    Widget list = XtNameToWidget(shown->selector, "*messages");
-    XmStringTable items = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
-    std::vector<std::string> out;
-    for (int i = 0; i < count; i++) {
-        out.push_back(motif::xmStringText(XmStringCopy(items[i])));
-    }
-    return out;
+    return dialogs::listItems(XtNameToWidget(shown->selector, "*messages"));
 }
 
 bool saysSomething(const std::string &part)

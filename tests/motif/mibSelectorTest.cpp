@@ -46,18 +46,6 @@ void typeName(const std::string &name)
     motif::pump();
 }
 
-std::vector<std::string> items(Widget list)
-{
-    XmStringTable table = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &table, XmNitemCount, &count, nullptr);
-    std::vector<std::string> out;
-    for (int i = 0; i < count; i++) {
-        out.push_back(motif::xmStringText(XmStringCopy(table[i])));
-    }
-    return out;
-}
-
 class Panel : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -84,7 +72,7 @@ TEST_F(Panel, TypedNamesGoToTheirNodeAndBadOnesAreRefused)
     EXPECT_TRUE(XmTextGetEditable(child("*labelField")));
 
     typeName(".iso org");
-    auto said = items(child("*messages"));
+    auto said = dialogs::listItems(child("*messages"));
     ASSERT_FALSE(said.empty());
     EXPECT_EQ(said.back(), "invalid MIB object .iso org");
 }
@@ -97,7 +85,7 @@ TEST_F(Panel, TheExpressionToggleShowsTheExpressions)
     EXPECT_FALSE(motif::isViewable(child("*mibTree")));
     EXPECT_FALSE(XtIsManaged(child("*objectName")));
     EXPECT_EQ(motif::labelText(child("*idLabel")), "Expression ID");
-    auto names = items(list);
+    auto names = dialogs::listItems(list);
     ASSERT_GE(names.size(), 4u);
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
     EXPECT_FALSE(XtIsSensitive(child("*describe")));

@@ -32,6 +32,19 @@ inline std::string treeDir(const char *variable)
     return v != nullptr ? v : ".";
 }
 
+// Points the MIB library at the standard MIB the build compiled and at the shipped expression
+// library. False when ctest did not name the compiled MIB.
+inline bool useStandardMib()
+{
+    const char *db = getenv("CVGUI_STANDARD_MIBDB");
+    if (db == nullptr) {
+        return false;
+    }
+    setEnv("CVMIBFILE", db);
+    setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
+    return true;
+}
+
 inline std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

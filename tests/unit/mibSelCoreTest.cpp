@@ -139,10 +139,7 @@ class Selector : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *db = getenv("CVGUI_STANDARD_MIBDB");
-        ASSERT_NE(db, nullptr);
-        setEnv("CVMIBFILE", db);
-        setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
+        ASSERT_TRUE(useStandardMib());
         ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
         states.clear();
         panel = &view;

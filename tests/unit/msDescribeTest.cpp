@@ -14,10 +14,7 @@ class Describe : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *db = getenv("CVGUI_STANDARD_MIBDB");
-        ASSERT_NE(db, nullptr);
-        setEnv("CVMIBFILE", db);
-        setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
+        ASSERT_TRUE(useStandardMib());
     }
     MsDescription of(const char *name, bool expression = false)
     {

@@ -43,10 +43,7 @@ class Selector : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *db = getenv("CVGUI_STANDARD_MIBDB");
-        ASSERT_NE(db, nullptr);
-        setEnv("CVMIBFILE", db);
-        setEnv("CVEXPRFILE", (treeDir("CVGUI_SOURCE_DIR") + "/suite/cvutil/data/expressions.txt").c_str());
+        ASSERT_TRUE(useStandardMib());
         open();
     }
     void open(unsigned flags = MibSelHost::defaultFlags)

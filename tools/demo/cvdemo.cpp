@@ -11,6 +11,7 @@
 // The Help menu hands its topics to the viewer named by CVW_HELP_VIEWER (see cvw.h); without one
 // it shows the error a user would get.
 #include "cvgui.h"
+#include "cvw.h"
 
 #include <X11/extensions/XTest.h>
 #include <Xm/CascadeB.h>
@@ -366,7 +367,7 @@ int main(int argc, char **argv)
     AddMenuItem(tools, "Configure Events", nullptr, False, configureEvents, nullptr);
     AddMenuItem(tools, "SNMP Configuration", nullptr, False, configureSnmp, nullptr);
     Widget help = AddMenuPane(bar, nullptr, "Help", "helpPane", 0, 0);
-    addHelpMenuItems(help, const_cast<char *>("cvdemo"), const_cast<char *>("cvgui demo"), 16,
+    addHelpMenuItems(help, const_cast<char *>("cvdemo"), const_cast<char *>("cvgui demo"), cvwQuickHelp,
                      const_cast<char *>("The demo shows the library's builders and dialogs."), about);
     // Motif keeps the Help menu at the right end of the bar.
     XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, "Help"), nullptr);

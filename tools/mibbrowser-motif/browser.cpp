@@ -6,6 +6,7 @@
 #include "cvMsgIds.h"
 #include "cvgui.h"
 #include "cvsnmp.h"
+#include "cvw.h"
 
 #include <Xm/FileSB.h>
 #include <Xm/RowColumn.h>
@@ -59,12 +60,11 @@ void stateChanged(int state)
     showChosen();
 }
 
-void viewChosen(Widget w, XtPointer numeric, XtPointer call)
+void viewChosen(Widget, XtPointer numeric, XtPointer call)
 {
     if (!static_cast<XmToggleButtonCallbackStruct *>(call)->set) {
         return;
     }
-    (void)w;
     numericNames = numeric != nullptr;
     msSetTreeNumbers(numericNames ? 1 : 0);
     showChosen();
@@ -149,20 +149,11 @@ void showVersion(Widget, XtPointer, XtPointer)
     Inform("%s", report);
 }
 
-void attachRow(Widget w, Widget above)
-{
-    XtVaSetValues(w, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
-    if (above != nullptr) {
-        XtVaSetValues(w, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, above, nullptr);
-    } else {
-        XtVaSetValues(w, XmNtopAttachment, XmATTACH_FORM, nullptr);
-    }
-}
-
 void buildMenus(Widget form)
 {
     Widget bar = AddMenuBar(form, "menuBar");
-    attachRow(bar, nullptr);
+    XtVaSetValues(bar, XmNtopAttachment, XmATTACH_FORM, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment,
+                  XmATTACH_FORM, nullptr);
     Widget file = AddMenuPane(bar, nullptr, cvMsg(CVMSG_MB_FILE), "filePane", 0, 0);
     browser.openEntry = AddMenuItem(file, cvMsg(CVMSG_MB_OPEN_DATABASE), "open", False, openDatabase, nullptr);
     browser.saveEntry =
@@ -178,8 +169,8 @@ void buildMenus(Widget form)
     XmToggleButtonSetState(browser.symbolicEntry, True, False);
 
     Widget help = AddMenuPane(bar, nullptr, cvMsg(CVMSG_HELP), "helpPane", 0, 0);
-    addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), 16,
-                     const_cast<char *>("Browse the MIB: open nodes, choose objects, read their descriptions."),
+    addHelpMenuItems(help, const_cast<char *>("mibbrowser"), const_cast<char *>(cvMsg(CVMSG_MB_TITLE)), cvwQuickHelp,
+                     const_cast<char *>(cvMsg(CVMSG_MB_QUICK_HELP)),
                      showVersion);
     // Motif keeps the Help menu at the right end of the bar.
     XtVaSetValues(bar, XmNmenuHelpWidget, XtNameToWidget(bar, cvMsg(CVMSG_HELP)), nullptr);

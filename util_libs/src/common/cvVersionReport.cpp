@@ -4,8 +4,6 @@
 #include "cvFormat.h"
 #include "cvMsgIds.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -84,21 +82,9 @@ int cvVersionCopy(const std::string &report, char *buf, size_t size)
     if (buf == nullptr || size == 0) {
         return 0;
     }
-    size_t kept = 0;
-    if (report.size() < size) {
-        kept = report.size();
-    } else {
-        // Whole characters only: a cut never leaves half a multibyte character at the end.
-        mblen(nullptr, 0);
-        while (kept < report.size()) {
-            int n = mblen(report.c_str() + kept, report.size() - kept);
-            size_t step = n > 1 ? static_cast<size_t>(n) : 1;
-            if (kept + step > size - 1) {
-                break;
-            }
-            kept += step;
-        }
-    }
+    // A cut never leaves half a multibyte character at the end.
+    size_t kept = report.size() < size ? report.size()
+                                       : cvcommon::wholeCharacters(report.c_str(), report.size(), size - 1);
     memcpy(buf, report.data(), kept);
     buf[kept] = '\0';
     return static_cast<int>(kept);

@@ -6,8 +6,6 @@
 #include "cvMsgIds.h"
 #include "cvsnmp.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 #include "kelMsgLog.h"
 
 #include "cv.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 
 #include <cstdio>
@@ -53,20 +54,6 @@ size_t charLength(const char *p)
     return n > 1 ? static_cast<size_t>(n) : 1;
 }
 
-// The bytes of the longest run of whole characters of line (length bytes) within limit bytes,
-// so that a cut never splits a double-byte character.
-size_t wholeCharacters(const char *line, size_t length, size_t limit)
-{
-    size_t kept = 0;
-    while (kept < length) {
-        size_t n = charLength(line + kept);
-        if (kept + n > limit) {
-            break;
-        }
-        kept += n;
-    }
-    return kept;
-}
 } // namespace
 
 bool KelMsgLogLines::next(std::string &item)
@@ -82,7 +69,7 @@ bool KelMsgLogLines::next(std::string &item)
     item.assign(first_ ? 0 : indent_, ' ');
     first_ = false;
     if (length > KEL_MSGLOG_LINE) {
-        item.append(current_, wholeCharacters(current_, length, KEL_MSGLOG_LINE - 3));
+        item.append(current_, cvcommon::wholeCharacters(current_, length, KEL_MSGLOG_LINE - 3));
         item.append("...");
     } else {
         item.append(current_, length);

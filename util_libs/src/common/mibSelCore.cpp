@@ -3,6 +3,7 @@
 #include "mibSelCore.h"
 
 #include "cv.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 #include "cvsnmp.h"
 #include "cvutil.h"
@@ -110,15 +111,6 @@ bool hasForbiddenCharacter(const char *text)
     return strpbrk(text, forbidden) != nullptr;
 }
 
-std::string stripped(const char *text)
-{
-    std::string copy = text != nullptr ? text : "";
-    std::vector<char> buf(copy.begin(), copy.end());
-    buf.push_back('\0');
-    _CVstrip_whitespace(buf.data(), 2);
-    return buf.data();
-}
-
 int addChild(const char *label)
 {
     if (listSorted || sel.expressionMode) {
@@ -196,7 +188,7 @@ void msCoreAttach(MsSelView *view, unsigned int flags, bool dialog, MsMessageFun
 
 std::string msCheckDefaultObject(const char *value)
 {
-    std::string text = stripped(value);
+    std::string text = cvcommon::stripped(value);
     if (text.empty() || hasForbiddenCharacter(text.c_str())) {
         return fallbackObject;
     }
@@ -361,7 +353,7 @@ extern "C" char *msReadTypedName(void)
     }
     std::string text = sel.view->nameText();
     if (sel.state == MS_STATE_TYPED) {
-        std::string clean = stripped(text.c_str());
+        std::string clean = cvcommon::stripped(text.c_str());
         if (hasForbiddenCharacter(clean.c_str())) {
             report()(cvMsg(CVMSG_MS_INVALID_OBJECT), clean.c_str());
             return nullptr;
@@ -693,14 +685,7 @@ extern "C" int msAddMessage(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    int length = vsnprintf(nullptr, 0, format, args);
+    std::string text = cvcommon::vformat(format, args);
     va_end(args);
-    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    if (length > 0) {
-        vsnprintf(&text[0], text.size() + 1, format, again);
-    }
-    va_end(again);
     return sel.view != nullptr ? sel.view->addMessage(text.c_str()) : -1;
 }

@@ -1,9 +1,9 @@
 // The facts of a MIB object from the loaded MIB, with the catalogue's type and access texts.
 #include "msMibInfo.h"
 #include "msMibInfoCore.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -69,12 +69,7 @@ std::string formatTwo(const std::string &format, const char *a, const char *b)
     if (strings != 2 || other) {
         return std::string(a) + "  (" + b + ") ";
     }
-    int n = std::snprintf(nullptr, 0, format.c_str(), a, b);
-    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-    if (n > 0) {
-        std::snprintf(&out[0], out.size() + 1, format.c_str(), a, b);
-    }
-    return out;
+    return cvcommon::format(format.c_str(), a, b);
 }
 
 // Copies text into the shared buffer; a text too long is cut before the UTF-8 character that

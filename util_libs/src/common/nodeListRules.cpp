@@ -2,6 +2,7 @@
 #include "nodeListRules.h"
 
 #include "cv.h"
+#include "cvFormat.h"
 #include "cvMsgIds.h"
 #include "kelArgsCore.h"
 
@@ -89,31 +90,14 @@ char *copyOf(const char *text)
     return copy;
 }
 
-// The bytes of the longest run of whole characters of text within limit bytes (current locale),
-// so that a cut never splits a multibyte character.
-size_t wholeCharacters(const char *text, size_t limit)
-{
-    size_t kept = 0;
-    mblen(nullptr, 0);
-    while (text[kept] != '\0') {
-        int n = mblen(text + kept, MB_CUR_MAX);
-        size_t step = n > 1 ? static_cast<size_t>(n) : 1;
-        if (kept + step > limit) {
-            break;
-        }
-        kept += step;
-    }
-    return kept;
-}
-
 // "reason:" as a report text starts; a reason too long for the text is cut to half of it, which
 // leaves room for the candidates.
 void startText(char *text, const char *reason)
 {
     const char *separator = cvMsg(CVMSG_NL_REASON_SEPARATOR);
     size_t limit = NODELIST_REPORT_SIZE / 2;
-    size_t s = wholeCharacters(separator, limit / 2);
-    size_t n = wholeCharacters(reason, limit - s);
+    size_t s = cvcommon::wholeCharacters(separator, strlen(separator), limit / 2);
+    size_t n = cvcommon::wholeCharacters(reason, strlen(reason), limit - s);
     memcpy(text, reason, n);
     memcpy(text + n, separator, s);
     text[n + s] = '\0';
@@ -189,18 +173,7 @@ Boolean isOverLap(const char *pattern, const char *other)
 
 std::string nodeListStrip(const char *text)
 {
-    if (text == nullptr) {
-        return std::string();
-    }
-    const char *begin = text;
-    while (*begin != '\0' && isspace(static_cast<unsigned char>(*begin))) {
-        ++begin;
-    }
-    const char *end = begin + strlen(begin);
-    while (end > begin && isspace(static_cast<unsigned char>(end[-1]))) {
-        --end;
-    }
-    return std::string(begin, end);
+    return cvcommon::stripped(text);
 }
 
 bool nodeListHasBlank(const char *text)
@@ -301,7 +274,7 @@ void nodeListRecord(NodeListReport *report, const char *reason, const char *cand
         return;
     }
     // Even alone it is too long for a text: what fits, then "...".
-    size_t kept = wholeCharacters(candidate, room - 3);
+    size_t kept = cvcommon::wholeCharacters(candidate, candidateLength, room - 3);
     memcpy(out, candidate, kept);
     memcpy(out + kept, "...", 4);
 }

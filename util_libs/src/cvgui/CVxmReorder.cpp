@@ -28,39 +28,30 @@ void showArrow(Widget arrow, bool enabled)
     XtVaSetValues(arrow, XmNforeground, enabled ? arrowForeground : arrowBackground, nullptr);
 }
 
-// Which ways a selection of count items (positions looked up in the list) may move.
+// Which ways a selection of count items (positions looked up in the list) may move: only a
+// contiguous block that is not the whole list moves.
 void allowedMoves(Widget list, int count, XmString *items, bool &up, bool &down)
 {
     up = down = false;
-    if (count <= 0) {
-        return;
-    }
-    XmString *copies = CVxmStringTableCopy(count, items);
-    if (copies == nullptr) {
-        return;
-    }
     int total = getListItems(list, nullptr);
-    up = down = true;
-    if (count == 1) {
-        int p = XmListItemPos(list, copies[0]);
-        up = p != 1;
-        down = p != total;
-    } else if (count >= total) {
-        up = down = false;
-    } else {
-        for (int i = 0; i + 1 < count; i++) {
-            int p = XmListItemPos(list, copies[i]);
-            int q = XmListItemPos(list, copies[i + 1]);
-            if (q != p + 1) {
-                // Only a contiguous block moves.
-                up = down = false;
-                break;
-            }
-            up = up && p != 1;
-            down = down && q != total;
-        }
+    if (count <= 0 || items == nullptr || (count > 1 && count >= total)) {
+        return;
     }
-    CVxmStringTableFree(count, copies);
+    int first = 0, last = 0;
+    for (int i = 0; i < count; i++) {
+        if (items[i] == nullptr) {
+            return;
+        }
+        int p = XmListItemPos(list, items[i]);
+        if (i == 0) {
+            first = p;
+        } else if (p != last + 1) {
+            return;
+        }
+        last = p;
+    }
+    up = first != 1;
+    down = last != total;
 }
 
 void move(Widget arrow, XtPointer direction, XtPointer)

@@ -47,4 +47,13 @@ void cvguiReportHelpTrouble(Widget w, bool error, const char *text);
 // addMessage with its arguments in a va_list, for the save dialog's saveMsg.
 void cvguiAddMessageV(Widget list, char timeStamp, const char *format, va_list args);
 
+// The read-only parts of a description window. cvguiReadOnlyRows makes a label/edit form of
+// the rows (resources staged before the call apply to the form) whose values show no insertion
+// cursor; *lastField, when asked for, gets the last row's value field (null without rows).
+// cvguiReadOnlyText makes a scrolled, word-wrapped text of the given size, read-only and
+// managed, with the resources staged before the call; it returns the text (its scrolled window
+// is XtParent, not yet managed).
+Widget cvguiReadOnlyRows(Widget parent, label_edit_info *rows, int count, Widget *lastField);
+Widget cvguiReadOnlyText(Widget parent, const char *name, short rows, short columns);
+
 #endif

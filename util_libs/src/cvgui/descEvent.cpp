@@ -42,7 +42,8 @@ void closeCB(Widget, XtPointer clientData, XtPointer)
     XtDestroyWidget(shell);
 }
 
-void attach(Widget w, Widget above, bool bottomToForm)
+// Full width, below the widget above (or at the top).
+void attach(Widget w, Widget above)
 {
     widgetArgCnt = 0;
     if (above == nullptr) {
@@ -56,10 +57,6 @@ void attach(Widget w, Widget above, bool bottomToForm)
     CVGUI_STAGE(XmNleftOffset, 8);
     CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNrightOffset, 8);
-    if (bottomToForm) {
-        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_FORM);
-        CVGUI_STAGE(XmNbottomOffset, 8);
-    }
     XtSetValues(w, widgetArgs, widgetArgCnt);
     widgetArgCnt = 0;
 }
@@ -69,19 +66,12 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     Widget shell = AddPopupDialog(dialogParent, title, "describeEvent");
     Widget form = AddMotifForm(shell, "describeEventForm");
 
-    Widget *fields = nullptr;
-    label_edit_form desc = {count, rows, &fields, nullptr, nullptr};
-    Widget rowForm = CreateLabelEditForm(form, &desc);
-    attach(rowForm, nullptr, false);
-    // Read-only values show no insertion cursor.
-    for (int i = 0; i < count; i++) {
-        XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
-    }
-    XtFree(reinterpret_cast<char *>(fields));
+    Widget rowForm = cvguiReadOnlyRows(form, rows, count, nullptr);
+    attach(rowForm, nullptr);
 
     CVGUI_STAGE(XmNalignment, XmALIGNMENT_BEGINNING);
     Widget label = AddMLabel(form, "descriptionLabel", cvMsg(CVMSG_EVD_DESCRIPTION_LABEL));
-    attach(label, rowForm, false);
+    attach(label, rowForm);
 
     // The buttons first: the description stretches between its label and them.
     Widget buttons = AddButtonBox(form, "describeEventButtons", CVGUI_BOX_HORIZONTAL | CVGUI_BOX_SPACING(12));
@@ -96,17 +86,9 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     AddMPButton(buttons, cvMsg(CVMSG_HELP), "help", help_CB, const_cast<char *>(kHelpVolume));
     XtManageChild(buttons);
 
-    CVGUI_STAGE(XmNrows, 8);
-    CVGUI_STAGE(XmNcolumns, dialogColumns(rows, count));
-    CVGUI_STAGE(XmNcursorPositionVisible, False);
-    CVGUI_STAGE(XmNwordWrap, True);
-    CVGUI_STAGE(XmNscrollHorizontal, False);
     CVGUI_STAGE(XmNvalue, description);
-    Widget text = AddSEdit(form, "description");
-    SetTextRO(text);
-    XtManageChild(text);
-    Widget scrolled = XtParent(text);
-    attach(scrolled, label, false);
+    Widget scrolled = XtParent(cvguiReadOnlyText(form, "description", 8, dialogColumns(rows, count)));
+    attach(scrolled, label);
     widgetArgCnt = 0;
     CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
     CVGUI_STAGE(XmNbottomWidget, buttons);

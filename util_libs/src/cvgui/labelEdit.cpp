@@ -117,3 +117,31 @@ extern "C" Widget CreateLabelEditForm2(Widget parent, label_edit_form *desc, Dim
     XtFree(reinterpret_cast<char *>(labels));
     return form;
 }
+
+Widget cvguiReadOnlyRows(Widget parent, label_edit_info *rows, int count, Widget *lastField)
+{
+    Widget *fields = nullptr;
+    label_edit_form desc = {count, rows, &fields, nullptr, nullptr};
+    Widget form = CreateLabelEditForm(parent, &desc);
+    for (int i = 0; i < count; i++) {
+        XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
+    }
+    if (lastField != nullptr) {
+        *lastField = count > 0 ? fields[count - 1] : nullptr;
+    }
+    XtFree(reinterpret_cast<char *>(fields));
+    return form;
+}
+
+Widget cvguiReadOnlyText(Widget parent, const char *name, short rows, short columns)
+{
+    CVGUI_STAGE(XmNrows, rows);
+    CVGUI_STAGE(XmNcolumns, columns);
+    CVGUI_STAGE(XmNcursorPositionVisible, False);
+    CVGUI_STAGE(XmNwordWrap, True);
+    CVGUI_STAGE(XmNscrollHorizontal, False);
+    Widget text = AddSEdit(parent, name);
+    SetTextRO(text);
+    XtManageChild(text);
+    return text;
+}

@@ -993,27 +993,22 @@ void fillRows(Widget pane, PaneState *state, const MsDescription &d)
     for (const auto &t : texts) {
         rows.push_back({0, t.first.c_str(), t.second.c_str(), columns, 0});
     }
-    Widget *fields = nullptr;
-    label_edit_form form = {static_cast<int>(rows.size()), rows.data(), &fields, nullptr, nullptr};
     CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNtopOffset, 6);
     CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNleftOffset, 6);
     CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
     CVGUI_STAGE(XmNrightOffset, 6);
-    state->rows = CreateLabelEditForm(pane, &form);
-    for (size_t i = 0; i < rows.size(); i++) {
-        XtVaSetValues(fields[i], XmNcursorPositionVisible, False, nullptr);
-    }
+    Widget last = nullptr;
+    state->rows = cvguiReadOnlyRows(pane, rows.data(), static_cast<int>(rows.size()), &last);
     // A form made inside a realized window keeps the size it was made with: give it the height
     // its last row ends at.
-    if (!rows.empty() && XtIsRealized(pane)) {
+    if (last != nullptr && XtIsRealized(pane)) {
         Position y = 0;
         Dimension h = 0;
-        XtVaGetValues(fields[rows.size() - 1], XmNy, &y, XmNheight, &h, nullptr);
+        XtVaGetValues(last, XmNy, &y, XmNheight, &h, nullptr);
         XtVaSetValues(state->rows, XmNheight, static_cast<Dimension>(y + h), nullptr);
     }
-    XtFree(reinterpret_cast<char *>(fields));
     if (state->label != nullptr) {
         XtVaSetValues(state->label, XmNtopWidget, state->rows, nullptr);
     }
@@ -1072,14 +1067,8 @@ extern "C" Widget msCreateDescriptionPane(Widget parent, const char *name)
     XtVaSetValues(label, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, state->rows, XmNtopOffset, 6,
                   XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 6, nullptr);
 
-    CVGUI_STAGE(XmNrows, static_cast<short>(std::clamp(res.descrRows, 1, 200)));
-    CVGUI_STAGE(XmNcolumns, static_cast<short>(std::clamp(res.descrColumns + 12, 10, 400)));
-    CVGUI_STAGE(XmNcursorPositionVisible, False);
-    CVGUI_STAGE(XmNwordWrap, True);
-    CVGUI_STAGE(XmNscrollHorizontal, False);
-    state->text = AddSEdit(pane, "descriptionText");
-    SetTextRO(state->text);
-    XtManageChild(state->text);
+    state->text = cvguiReadOnlyText(pane, "descriptionText", static_cast<short>(std::clamp(res.descrRows, 1, 200)),
+                                    static_cast<short>(std::clamp(res.descrColumns + 12, 10, 400)));
     XtVaSetValues(XtParent(state->text), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label, XmNtopOffset, 4,
                   XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 6, XmNrightAttachment, XmATTACH_FORM,
                   XmNrightOffset, 6, XmNbottomAttachment, XmATTACH_FORM, XmNbottomOffset, 6, nullptr);
