@@ -3,8 +3,7 @@
 // a plain list of 20 items drawn in the same run. The tree makes items only as nodes are opened,
 // so its start should cost the database load and a few dozen items whatever the MIB's size.
 #include "cvMibSel.h"
-#include "cvmibdb.h"
-#include "cvsnmp.h"
+#include "generatedMib.h"
 
 #include <X11/Shell.h>
 #include <Xm/List.h>
@@ -25,41 +24,10 @@ double now()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// Tables of 97 columns under one enterprise, as in the native tree benchmark.
+// The generated MIB of `nodes` nodes, in a file of this process's own.
 std::string generated(size_t nodes)
 {
-    cvmib::Model model;
-    model.modules.push_back({"BENCH-MIB", "/bench/BENCH-MIB.mib", true, ""});
-    auto add = [&](uint32_t parent, uint32_t subid, std::string label, int type) {
-        cvmib::NodeSpec n;
-        n.parent = parent;
-        n.subid = subid;
-        n.label = std::move(label);
-        n.type = type;
-        n.module = 0;
-        model.nodes.push_back(std::move(n));
-        return static_cast<uint32_t>(model.nodes.size() - 1);
-    };
-    uint32_t top = add(cvmib::kNone, 1, "iso", CVMIB_T_NONE);
-    const std::pair<uint32_t, const char *> path[] = {{3, "org"}, {6, "dod"}, {1, "internet"}, {4, "private"}, {1, "enterprises"}};
-    for (const auto &[subid, label] : path) {
-        top = add(top, subid, label, CVMIB_T_NONE);
-    }
-    uint32_t enterprise = add(top, 99999, "benchMIB", CVMIB_T_NONE);
-    for (uint32_t t = 1; model.nodes.size() < nodes; t++) {
-        uint32_t table = add(enterprise, t, "benchTable" + std::to_string(t), CVMIB_T_SEQUENCEOF);
-        uint32_t entry = add(table, 1, "benchEntry" + std::to_string(t), CVMIB_T_SEQUENCE);
-        for (uint32_t c = 1; c <= 97 && model.nodes.size() < nodes; c++) {
-            add(entry, c, "benchColumn" + std::to_string(t) + "x" + std::to_string(c), CVMIB_T_INTEGER);
-        }
-    }
-    std::string image, error;
-    std::string file = "/tmp/cvgui-bench-browser-" + std::to_string(nodes) + "-" + std::to_string(getpid()) + ".db";
-    if (!cvmib::serialize(model, image, &error) || !cvmib::writeFileAtomically(file, image, &error)) {
-        fprintf(stderr, "bench: %s\n", error.c_str());
-        exit(1);
-    }
-    return file;
+    return writeGeneratedMib(nodes, "/tmp/cvgui-bench-browser-" + std::to_string(nodes) + "-" + std::to_string(getpid()) + ".db");
 }
 
 bool drawn;
@@ -113,23 +81,6 @@ double plainList()
         XtManageChild(list);
         return list;
     });
-}
-
-size_t nodeCount()
-{
-    size_t n = 0;
-    for (const CVmibNode *node = Mib; node != nullptr;) {
-        n++;
-        if (node->child != nullptr) {
-            node = node->child;
-            continue;
-        }
-        while (node != nullptr && node->next == nullptr) {
-            node = node->parent;
-        }
-        node = node != nullptr ? node->next : nullptr;
-    }
-    return n;
 }
 
 // The selector's start on a database file: its load (the file is new to the library each

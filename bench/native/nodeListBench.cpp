@@ -24,9 +24,7 @@ public:
     NodesDialog()
     {
         CreateFromDll(this, IDD_KEL_NODELIST, nullptr);
-        KelNodeListCtrlIdInfo ids = {IDC_KEL_NODELIST_LIST,    IDC_KEL_NODELIST_NAME,      IDC_KEL_NODELIST_ADD,
-                                     IDC_KEL_NODELIST_DELETE,  IDC_KEL_NODELIST_DELETEALL, IDC_KEL_NODELIST_FROMMAP,
-                                     IDC_KEL_NODELIST_FILTER};
+        KelNodeListCtrlIdInfo ids = KEL_NODELIST_TEMPLATE_IDS;
         info = KelCreateMNodeList(this, "bench", 1, 0, 1, nullptr, &ids);
         KelSetSensitive(GetDlgItem(IDC_KEL_NODELIST_FROMMAP), 1);
         ShowWindow(SW_SHOWNORMAL);

@@ -27,9 +27,7 @@ public:
     explicit NodesDialog(bool options = true, bool resolve = false, KelNodeListCheckProc check = nullptr)
     {
         EXPECT_TRUE(CreateFromDll(this, IDD_KEL_NODELIST, nullptr));
-        KelNodeListCtrlIdInfo ids = {IDC_KEL_NODELIST_LIST,    IDC_KEL_NODELIST_NAME,      IDC_KEL_NODELIST_ADD,
-                                     IDC_KEL_NODELIST_DELETE,  IDC_KEL_NODELIST_DELETEALL, IDC_KEL_NODELIST_FROMMAP,
-                                     IDC_KEL_NODELIST_FILTER};
+        KelNodeListCtrlIdInfo ids = KEL_NODELIST_TEMPLATE_IDS;
         info = KelCreateMNodeList(this, "nodes", options, resolve, options, check, &ids);
         ShowWindow(SW_SHOWNORMAL);
         SetForegroundWindow();

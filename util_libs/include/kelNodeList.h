@@ -15,7 +15,8 @@
  * are appended; refused ones are reported together after the batch, one warning per reason.
  *
  * The panel is made over seven controls the dialog already has (KelNodeListCtrlIdInfo): the
- * library's template IDD_KEL_NODELIST (kelTemplates.h) holds them, or a tool's own dialog does.
+ * library's template IDD_KEL_NODELIST (kelTemplates.h) holds them (KEL_NODELIST_TEMPLATE_IDS
+ * lists them), or a tool's own dialog does.
  * The dialog hands its WM_COMMAND messages to KelMNodeListDispatchCommand first.
  *
  * Add takes the field's text without its surrounding blanks; inner white space refuses it, and
@@ -45,9 +46,7 @@
  *
  * @par Example
  * @code
- * KelNodeListCtrlIdInfo ids = {IDC_KEL_NODELIST_LIST, IDC_KEL_NODELIST_NAME, IDC_KEL_NODELIST_ADD,
- *                              IDC_KEL_NODELIST_DELETE, IDC_KEL_NODELIST_DELETEALL,
- *                              IDC_KEL_NODELIST_FROMMAP, IDC_KEL_NODELIST_FILTER};
+ * KelNodeListCtrlIdInfo ids = KEL_NODELIST_TEMPLATE_IDS; // the library's template's controls
  * nodes = KelCreateMNodeList(this, "sources", TRUE, FALSE, FALSE, nullptr, &ids);
  * KelSetSensitive(GetDlgItem(IDC_KEL_NODELIST_FROMMAP), haveMapSession);
  *

@@ -28,6 +28,11 @@
 #define IDC_KEL_NODELIST_FILTER 56966     /**< Add Filter... */
 #define IDC_KEL_NODELIST_NAMELABEL 56967  /**< the field's label */
 #define IDC_KEL_NODELIST_LISTLABEL 56968  /**< the list's label */
+/** The template's panel controls in the order of KelNodeListCtrlIdInfo (kelNodeList.h), for
+ * KelNodeListCtrlIdInfo ids = KEL_NODELIST_TEMPLATE_IDS; */
+#define KEL_NODELIST_TEMPLATE_IDS                                                                     \
+    {IDC_KEL_NODELIST_LIST,      IDC_KEL_NODELIST_NAME,    IDC_KEL_NODELIST_ADD,   IDC_KEL_NODELIST_DELETE, \
+     IDC_KEL_NODELIST_DELETEALL, IDC_KEL_NODELIST_FROMMAP, IDC_KEL_NODELIST_FILTER}
 
 /** @} */
 

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -24,8 +25,6 @@ CMultiTreeCtrl treeControl;
 int treeId = 0;
 TreeEntry *entries = nullptr; // in pre-order
 size_t entryCount = 0;
-char *pathBuffer = nullptr;
-size_t pathSize = 0;
 
 void *allocate(size_t size)
 {
@@ -175,31 +174,14 @@ TreeEntry *entryOf(HTREEITEM item)
     return index < entryCount && entries[index].item == item ? &entries[index] : nullptr;
 }
 
-// The dotted path of a node (".iso.org.dod"; "" for none) in the path buffer.
-const char *pathOf(CVmibNode *node)
+// The dotted path of a node (".iso.org.dod"; "" for none).
+std::string pathOf(const CVmibNode *node)
 {
-    size_t length = 0;
-    for (CVmibNode *n = node; n != nullptr; n = n->parent) {
-        length += 1 + strlen(n->label != nullptr ? n->label : "");
+    std::string path;
+    for (const CVmibNode *n = node; n != nullptr; n = n->parent) {
+        path.insert(0, n->label != nullptr ? n->label : "").insert(0, 1, '.');
     }
-    if (length + 1 > pathSize) {
-        auto *grown = static_cast<char *>(realloc(pathBuffer, length + 1));
-        if (grown == nullptr) {
-            KelCriticalErrorHandler(1);
-        }
-        pathBuffer = grown;
-        pathSize = length + 1;
-    }
-    char *end = pathBuffer + length;
-    *end = '\0';
-    for (CVmibNode *n = node; n != nullptr; n = n->parent) {
-        const char *label = n->label != nullptr ? n->label : "";
-        size_t l = strlen(label);
-        end -= l;
-        memcpy(end, label, l);
-        *--end = '.';
-    }
-    return pathBuffer;
+    return path;
 }
 
 // A selection in the tree: the selected items' parent becomes the selector's node and their
@@ -223,7 +205,7 @@ void selectionChanged()
         }
     }
     names[n] = nullptr;
-    msSelectMibObjectNames(pathOf(first->node->parent), names);
+    msSelectMibObjectNames(pathOf(first->node->parent).c_str(), names);
     free(names);
 }
 
