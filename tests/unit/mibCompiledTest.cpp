@@ -1,8 +1,8 @@
-// Databases compiled by mibtool from real SMI modules (ours, covering every kind of definition,
-// and the standard ones), loaded by the library as the selector and the description windows
-// read them. The Windows build loads the files the Linux build compiled.
-#include "cvsnmp.h"
-#include "testenv.h"
+// A database compiled by mibtool from our SMI modules, covering every kind of definition, loaded
+// by the library as the selector and the description windows read it. The Windows build loads
+// the file the Linux build compiled; the standard modules are held to net-snmp's facts in
+// mib_netsnmp and asked the selector's questions in unit_mibsel and unit_msmibinfo.
+#include "mibTestTree.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -43,14 +43,11 @@ std::string text(const char *s)
     return s != nullptr ? s : "(null)";
 }
 
-class CompiledMib : public ::testing::Test {
+class TestModules : public ::testing::Test {
 protected:
-    void use(const char *variable)
+    void SetUp() override
     {
-        const char *path = getenv(variable);
-        ASSERT_NE(path, nullptr) << variable << " is not set";
-        setEnv("CVMIBFILE", path);
-        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+        mibtest::loadMib(treeDir("CVGUI_TEST_MIBDB"));
         labels.clear();
     }
 
@@ -58,11 +55,7 @@ protected:
     {
         CVmibOid oid[CVMIB_MAX_OID];
         int count = CVMIB_MAX_OID;
-        if (CVmib_read_objid(name, oid, &count) != 0) {
-            ADD_FAILURE() << "cannot read " << name;
-            return &missing_;
-        }
-        const CVmibNode *n = CVmib_getTreeByObjId(oid, count, Mib);
+        const CVmibNode *n = CVmib_read_objid(name, oid, &count) == 0 ? CVmib_getTreeByObjId(oid, count, Mib) : nullptr;
         if (n == nullptr) {
             ADD_FAILURE() << "no node for " << name;
             return &missing_;
@@ -70,19 +63,7 @@ protected:
         return n;
     }
 
-    std::string numeric(const char *name)
-    {
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        return CVmib_read_objid(name, oid, &count) == 0 ? CVmibGetNumericObjidStr(oid, count) : "unreadable";
-    }
-
     CVmibNode missing_{};
-};
-
-class TestModules : public CompiledMib {
-protected:
-    void SetUp() override { use("CVGUI_TEST_MIBDB"); }
 };
 
 TEST_F(TestModules, DefinitionsThatAreNoObjects)
@@ -108,7 +89,7 @@ TEST_F(TestModules, DefinitionsThatAreNoObjects)
             EXPECT_STREQ(n->description, e.description) << e.name;
         }
     }
-    EXPECT_EQ(numeric("cvTestMIB"), ".1.3.6.1.4.1.99999");
+    EXPECT_EQ(mibtest::readName("cvTestMIB"), ".1.3.6.1.4.1.99999");
     EXPECT_STREQ(node("cvTestMIB")->module, "CVGUI-TEST-MIB");
     EXPECT_EQ(node("cvTestScalars")->description, nullptr);
 }
@@ -184,7 +165,7 @@ TEST_F(TestModules, TablesRowsIndexesAndAugments)
 TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
 {
     const CVmibNode *alarm = node("cvTestAlarm");
-    EXPECT_EQ(numeric("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
+    EXPECT_EQ(mibtest::readName("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
     EXPECT_EQ(alarm->type, CVMIB_T_NOTIFTYPE);
     EXPECT_EQ(alarm->access, CVMIB_A_NONE);
     EXPECT_EQ(names(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
@@ -192,7 +173,7 @@ TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
 
     // An SMIv1 TRAP-TYPE sits at enterprise.0.specific, as RFC 3584 numbers it.
     const CVmibNode *restart = node("cvV1Restart");
-    EXPECT_EQ(numeric("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
+    EXPECT_EQ(mibtest::readName("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
     EXPECT_EQ(restart->type, CVMIB_T_NOTIFTYPE);
     EXPECT_EQ(names(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
     EXPECT_STREQ(restart->description, "The v1 agent restarted.");
@@ -255,30 +236,6 @@ TEST_F(TestModules, SelectorQuestions)
     }
     EXPECT_TRUE(CVmib_has_children("cvTestEntry"));
     EXPECT_FALSE(CVmib_has_children("cvTestDescr"));
-}
-
-class StandardModules : public CompiledMib {
-protected:
-    void SetUp() override { use("CVGUI_STANDARD_MIBDB"); }
-};
-
-// The facts of the standard modules are held to net-snmp's (mib_netsnmp); here the default
-// database answers the questions a tool asks of it, in both builds.
-TEST_F(StandardModules, TheDefaultDatabaseAnswersTheSelectorsQuestions)
-{
-    EXPECT_STREQ(CVmib_get_loaded_path("ifTable"), ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable");
-    ASSERT_EQ(CVmib_get_children("ifEntry", collect, nullptr, 0), 0);
-    ASSERT_EQ(labels.size(), 22u);
-    EXPECT_EQ(labels[0], "ifIndex");
-    EXPECT_EQ(labels[21], "ifSpecific");
-    EXPECT_GT(enums(node("ifType")).size(), 100u);
-    EXPECT_TRUE(CVmib_is_int("ifInOctets.1"));
-    EXPECT_FALSE(CVmib_is_int("ifDescr.1"));
-    EXPECT_EQ(numeric("sysDescr.0"), ".1.3.6.1.2.1.1.1.0");
-    // Continuation lines lose the module's indentation.
-    const char *description = node("sysDescr")->description;
-    EXPECT_NE(std::string(text(description)).find("\ninclude the full name"), std::string::npos) << text(description);
-    EXPECT_EQ(CVmib_has_children(".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps"), 1);
 }
 
 } // namespace
