@@ -228,16 +228,9 @@ TEST_F(NetSnmpOracle, FactsOfEachNodeAgreeWithNetSnmp)
         EXPECT_EQ(info.units != nullptr ? info.units : "", f.units);
         EXPECT_EQ(squeeze(info.description).substr(0, f.cut ? f.description.size() : std::string::npos),
                   f.description);
-        std::vector<std::string> enums, lists;
-        for (const CVmibEnum *e = info.enums; e != nullptr; e = e->next) {
-            enums.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
-        }
-        for (const CVmibName *head : {info.indexes, info.objects}) {
-            for (const CVmibName *e = head; e != nullptr; e = e->next == head ? nullptr : e->next) {
-                lists.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
-            }
-        }
-        EXPECT_EQ(enums, f.enums);
+        std::vector<std::string> lists = mibtest::nameTexts(info.indexes), objects = mibtest::nameTexts(info.objects);
+        lists.insert(lists.end(), objects.begin(), objects.end());
+        EXPECT_EQ(mibtest::enumTexts(info.enums), f.enums);
         EXPECT_EQ(lists, f.lists);
     }
     EXPECT_GT(compared, 1000u);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace mibtest {
 
@@ -180,6 +181,27 @@ inline const CVmibNode *findNode(const cvmib::Database &db, const char *label)
         }
     }
     return nullptr;
+}
+
+// An enumeration as "name(number)" texts, in order.
+inline std::vector<std::string> enumTexts(const CVmibEnum *e)
+{
+    std::vector<std::string> out;
+    for (; e != nullptr; e = e->next) {
+        out.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
+    }
+    return out;
+}
+
+// A circular INDEX or OBJECTS list ("IMPLIED " before an implied index); a list that never comes
+// back to its head stops at 100 entries.
+inline std::vector<std::string> nameTexts(const CVmibName *head)
+{
+    std::vector<std::string> out;
+    for (const CVmibName *e = head; e != nullptr && out.size() < 100; e = e->next == head ? nullptr : e->next) {
+        out.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
+    }
+    return out;
 }
 
 // A name as the loaded MIB reads it: its numeric identifier, or its full symbolic name; the

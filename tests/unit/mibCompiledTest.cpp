@@ -16,27 +16,8 @@ int collect(const char *label)
     return 0;
 }
 
-std::vector<std::string> names(const CVmibName *head)
-{
-    std::vector<std::string> out;
-    const CVmibName *e = head;
-    if (e != nullptr) {
-        do {
-            out.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
-            e = e->next;
-        } while (e != head && out.size() < 100);
-    }
-    return out;
-}
-
-std::vector<std::string> enums(const CVmibNode *node)
-{
-    std::vector<std::string> out;
-    for (const CVmibEnum *e = node->enums; e != nullptr; e = e->next) {
-        out.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
-    }
-    return out;
-}
+using mibtest::enumTexts;
+using mibtest::nameTexts;
 
 std::string text(const char *s)
 {
@@ -133,10 +114,10 @@ TEST_F(TestModules, ScalarTypesWithTheirNamesConstraintsAndUnits)
     }
     EXPECT_EQ(node("cvTestUptime")->status, CVMIB_S_DEPRECATED);
     EXPECT_STREQ(node("cvTestDescr")->description, "A description of the test agent.");
-    EXPECT_EQ(enums(node("cvTestFlags")), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
-    EXPECT_EQ(enums(node("cvTestLevel")), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
-    EXPECT_EQ(enums(node("cvTestState")), (std::vector<std::string>{"up(1)", "down(2)", "testing(3)"}));
-    EXPECT_EQ(enums(node("cvTestDescr")), std::vector<std::string>{});
+    EXPECT_EQ(enumTexts(node("cvTestFlags")->enums), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
+    EXPECT_EQ(enumTexts(node("cvTestLevel")->enums), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
+    EXPECT_EQ(enumTexts(node("cvTestState")->enums), (std::vector<std::string>{"up(1)", "down(2)", "testing(3)"}));
+    EXPECT_EQ(enumTexts(node("cvTestDescr")->enums), std::vector<std::string>{});
 }
 
 TEST_F(TestModules, TablesRowsIndexesAndAugments)
@@ -149,13 +130,13 @@ TEST_F(TestModules, TablesRowsIndexesAndAugments)
     const CVmibNode *entry = node("cvTestEntry");
     EXPECT_EQ(entry->parent, table);
     EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
-    EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
+    EXPECT_EQ(nameTexts(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
     EXPECT_STREQ(node("cvTestPortName")->typeSuffix, "(SIZE (1..16))");
     EXPECT_EQ(node("cvTestRowStatus")->access, CVMIB_A_READCREATE);
-    EXPECT_EQ(enums(node("cvTestRowStatus")).size(), 6u);
+    EXPECT_EQ(enumTexts(node("cvTestRowStatus")->enums).size(), 6u);
     const CVmibNode *ext = node("cvTestExtEntry");
     EXPECT_EQ(ext->indexes, nullptr);
-    EXPECT_EQ(names(ext->objects), (std::vector<std::string>{"cvTestEntry"})) << "AUGMENTS";
+    EXPECT_EQ(nameTexts(ext->objects), (std::vector<std::string>{"cvTestEntry"})) << "AUGMENTS";
 
     ASSERT_EQ(CVmib_get_children("cvTestEntry", collect, nullptr, 0), 0);
     EXPECT_EQ(labels, (std::vector<std::string>{"cvTestIndex", "cvTestPortName", "cvTestPortSpeed",
@@ -168,14 +149,14 @@ TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
     EXPECT_EQ(mibtest::readName("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
     EXPECT_EQ(alarm->type, CVMIB_T_NOTIFTYPE);
     EXPECT_EQ(alarm->access, CVMIB_A_NONE);
-    EXPECT_EQ(names(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
+    EXPECT_EQ(nameTexts(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
     EXPECT_STREQ(alarm->description, "The alarm level changed.");
 
     // An SMIv1 TRAP-TYPE sits at enterprise.0.specific, as RFC 3584 numbers it.
     const CVmibNode *restart = node("cvV1Restart");
     EXPECT_EQ(mibtest::readName("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
     EXPECT_EQ(restart->type, CVMIB_T_NOTIFTYPE);
-    EXPECT_EQ(names(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
+    EXPECT_EQ(nameTexts(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
     EXPECT_STREQ(restart->description, "The v1 agent restarted.");
     EXPECT_STREQ(restart->parent->label, "0");
     EXPECT_EQ(restart->parent->type, CVMIB_T_NONE);
@@ -215,7 +196,7 @@ TEST_F(TestModules, SmiV1Objects)
     }
     EXPECT_STREQ(node("cvV1Descr")->typeName, "DisplayString");
     EXPECT_STREQ(node("cvV1Descr")->typeSuffix, "(SIZE (0..255))");
-    EXPECT_EQ(enums(node("cvV1Mode")), (std::vector<std::string>{"normal(1)", "maintenance(2)"}));
+    EXPECT_EQ(enumTexts(node("cvV1Mode")->enums), (std::vector<std::string>{"normal(1)", "maintenance(2)"}));
 }
 
 TEST_F(TestModules, SelectorQuestions)

@@ -109,12 +109,8 @@ TEST(MibDatabase, KeepsEveryFieldCallersRead)
     EXPECT_EQ(descr->units, nullptr);
 
     const CVmibNode *ifType = findNode(*db, "ifType");
-    std::vector<std::pair<int, std::string>> enums;
-    for (const CVmibEnum *e = ifType->enums; e != nullptr; e = e->next) {
-        enums.emplace_back(e->number, e->name);
-    }
-    EXPECT_EQ(enums, (std::vector<std::pair<int, std::string>>{
-                         {1, "other"}, {6, "ethernetCsmacd"}, {24, "softwareLoopback"}}));
+    EXPECT_EQ(mibtest::enumTexts(ifType->enums),
+              (std::vector<std::string>{"other(1)", "ethernetCsmacd(6)", "softwareLoopback(24)"}));
     EXPECT_STREQ(findNode(*db, "ifSpeed")->units, "bits per second");
 
     // INDEX and OBJECTS lists are circular.
@@ -122,14 +118,8 @@ TEST(MibDatabase, KeepsEveryFieldCallersRead)
     ASSERT_NE(index, nullptr);
     EXPECT_STREQ(index->name, "ifIndex");
     EXPECT_EQ(index->next, index);
-    const CVmibName *objects = findNode(*db, "linkDown")->objects;
-    std::vector<std::string> names;
-    const CVmibName *e = objects;
-    do {
-        names.push_back(e->name);
-        e = e->next;
-    } while (e != objects && names.size() < 10);
-    EXPECT_EQ(names, (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
+    EXPECT_EQ(mibtest::nameTexts(findNode(*db, "linkDown")->objects),
+              (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
     EXPECT_EQ(findNode(*db, "snmpTraps")->objects, nullptr);
 
     // Every module and label that defines a node.
