@@ -6,6 +6,7 @@
 #include "testenv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <clocale>
 #include <cstring>
@@ -196,9 +197,7 @@ TEST(System, ServerIsNamedByTheEnvironmentElseThisHost)
     EXPECT_FALSE(CVisOnCVServer());
 
     std::string upper = here;
-    for (char &c : upper) {
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
     setEnv("CV_SERVER", (upper + ".lab.example").c_str());
     EXPECT_TRUE(CVisOnCVServer()) << here;
     unsetEnv("CV_SERVER");

@@ -3,6 +3,7 @@
 #include "cvsnmp.h"
 #include "mibTestTree.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -54,9 +55,7 @@ TEST_F(MibLibrary, FileIsNamedByTheEnvironmentElseInstalledBesideTheLibrary)
     std::string fallback = CVmib_get_mib_filename();
     EXPECT_NE(fallback, path_);
     std::string tail = fallback.substr(fallback.size() - std::min<size_t>(fallback.size(), 18));
-    for (char &c : tail) {
-        c = c == '\\' ? '/' : c;
-    }
+    std::replace(tail.begin(), tail.end(), '\\', '/');
     EXPECT_EQ(tail, "share/cvgui/mib.db") << fallback;
     setEnv("CVMIBFILE", path_.c_str());
 }
