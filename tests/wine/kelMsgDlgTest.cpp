@@ -271,11 +271,14 @@ CHILD_TEST(FatalExit, Exit)
     switch (childCase()) {
     case 0:
         KelTellUserThenExit(cleanUp, nullptr, "lost %s", "connection");
+        break;
     case 1:
         kel_internal_error_str(cleanUp, nullptr, "x", 12);
+        break;
     default:
         kel_internal_error_str(nullptr, "bad table", "y.cpp", 7);
     }
+    printf("RETURNED\n");
 }
 
 TEST(FatalExit, TellsTheUserCleansUpAndExitsWithStatusOne)

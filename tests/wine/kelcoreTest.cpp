@@ -200,11 +200,14 @@ CHILD_TEST(FatalHandlers, Handler)
     switch (childCase()) {
     case 0:
         KelInternalErrorHandler();
+        break;
     case 1:
         KelImpossibleErrorHandler();
+        break;
     default:
         KelCriticalErrorHandler(12345);
     }
+    printf("RETURNED\n");
 }
 
 TEST(FatalHandlers, EachShowsInternalErrorThenExitsWithStatusOne)
