@@ -141,7 +141,7 @@ TEST_F(EightBitScreen, FreeCellCountIsExactAndCostsNoCells)
     EXPECT_EQ(numFreeColorCells(d), 0);
 }
 
-TEST_F(EightBitScreen, NearColourSharesTheExistingCell)
+TEST_F(EightBitScreen, NearColourSharesTheExistingCellAndAFarOneGetsANewCell)
 {
     XColor red = rgb(65535, 0, 0);
     ASSERT_NE(XAllocColor(d, colormapOf(d), &red), 0);
@@ -161,23 +161,17 @@ TEST_F(EightBitScreen, NearColourSharesTheExistingCell)
     EXPECT_EQ(numFreeColorCells(d), free);
     EXPECT_EQ(tableQueries, 1);
 
-    unsigned long pixels[] = {red.pixel, wanted.pixel, exact.pixel};
-    XFreeColors(d, colormapOf(d), pixels, 3, 0);
-    XSync(d, False);
-}
-
-TEST_F(EightBitScreen, FarColourGetsANewCell)
-{
-    XColor wanted = rgb(0x1200, 0x5600, 0x9a00);
-    int free = numFreeColorCells(d);
-    ASSERT_NE(allocClosestColor(d, colormapOf(d), &wanted, 0), 0);
+    XColor far = rgb(0x1200, 0x5600, 0x9a00);
+    ASSERT_NE(allocClosestColor(d, colormapOf(d), &far, 0), 0);
     EXPECT_EQ(numFreeColorCells(d), free - 1);
     XColor cell{};
-    cell.pixel = wanted.pixel;
+    cell.pixel = far.pixel;
     XQueryColor(d, colormapOf(d), &cell);
     EXPECT_EQ(cell.red, 0x1212);
     EXPECT_EQ(cell.blue, 0x9a9a);
-    XFreeColors(d, colormapOf(d), &wanted.pixel, 1, 0);
+
+    unsigned long pixels[] = {red.pixel, wanted.pixel, exact.pixel, far.pixel};
+    XFreeColors(d, colormapOf(d), pixels, 4, 0);
     XSync(d, False);
 }
 
