@@ -98,6 +98,16 @@ std::vector<XColor> allCells(Display *d)
     return cells;
 }
 
+// How far the cell of the colormap nearest to a colour is from it.
+unsigned int nearestDistance(Display *d, const XColor &wanted)
+{
+    unsigned int best = ~0u;
+    for (const XColor &c : allCells(d)) {
+        best = std::min(best, distance(c, wanted));
+    }
+    return best;
+}
+
 class EightBitScreen : public ::testing::Test {
 protected:
     void SetUp() override
@@ -210,19 +220,15 @@ TEST_F(EightBitScreen, FullColormapStillGivesTheNearestColour)
     }
     ASSERT_EQ(numFreeColorCells(d), 0);
 
-    std::vector<XColor> cells = allCells(d);
     XColor wanted = rgb(40000, 1000, 20000);
-    unsigned int best = ~0u;
-    for (const XColor &c : cells) {
-        best = std::min(best, distance(c, wanted));
-    }
+    unsigned int best = nearestDistance(d, wanted);
     XColor got = wanted;
     ASSERT_NE(allocClosestColor(d, colormapOf(d), &got, best), 0);
     EXPECT_EQ(distance(got, wanted), best);
     taken.push_back(got.pixel);
 
     // Nothing near enough and no cell left: the allocation fails.
-    cells = allCells(d);
+    std::vector<XColor> cells = allCells(d);
     XColor far{};
     for (unsigned short g = 0x0500;; g += 0x0100) {
         far = rgb(0x0300, g, 0x0700);
@@ -247,11 +253,7 @@ CHILD_TEST(ColourScenario, SmallestRejectedDistanceIsKept)
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(getSmallestDist(), 0x7FFFFFFFu);
     XColor wanted = rgb(0x1200, 0x5600, 0x9a00);
-    std::vector<XColor> cells = allCells(d);
-    unsigned int best = ~0u;
-    for (const XColor &c : cells) {
-        best = std::min(best, distance(c, wanted));
-    }
+    unsigned int best = nearestDistance(d, wanted);
     ASSERT_GT(best, 0u);
     ASSERT_NE(allocClosestColor(d, colormapOf(d), &wanted, 0), 0);
     EXPECT_EQ(getSmallestDist(), best);

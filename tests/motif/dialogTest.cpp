@@ -508,9 +508,5 @@ TEST(German, DialogsShowTheGermanTexts)
     std::string saved = lang != nullptr ? lang : "";
     setenv("LANG", "de_DE.UTF-8", 1);
     EXPECT_TRUE(runIsolated("GermanScenario.InChild_DialogsShowTheGermanTexts"));
-    if (lang != nullptr) {
-        setenv("LANG", saved.c_str(), 1);
-    } else {
-        unsetenv("LANG");
-    }
+    lang != nullptr ? setenv("LANG", saved.c_str(), 1) : unsetenv("LANG");
 }
