@@ -192,9 +192,7 @@ TEST(MessageDialogs, PendingArgumentsApplyAndLongTextsAreCut)
     XtSetArg(widgetArgs[widgetArgCnt], XmNmessageAlignment, XmALIGNMENT_CENTER), widgetArgCnt++;
     std::string longText(20000, 'x');
     Widget box = Error("%s", longText.c_str());
-    unsigned char alignment = 0;
-    XtVaGetValues(box, XmNmessageAlignment, &alignment, nullptr);
-    EXPECT_EQ(alignment, XmALIGNMENT_CENTER);
+    EXPECT_EQ(motif::value<unsigned char>(box, XmNmessageAlignment), XmALIGNMENT_CENTER);
     EXPECT_EQ(messageText(box), std::string(10239, 'x'));
     XtDestroyWidget(XtParent(box));
 }
@@ -387,12 +385,9 @@ TEST(DialogShellUtilities, ModalityIsAHintToTheWindowManager)
     Widget form = shownDialogShell("modal", 100, 50);
     Widget shell = XtParent(form);
     setMwmModal(shell, True);
-    int mode = -1;
-    XtVaGetValues(shell, XmNmwmInputMode, &mode, nullptr);
-    EXPECT_EQ(mode, MWM_INPUT_PRIMARY_APPLICATION_MODAL);
+    EXPECT_EQ(motif::value<int>(shell, XmNmwmInputMode), MWM_INPUT_PRIMARY_APPLICATION_MODAL);
     setMwmModal(shell, False);
-    XtVaGetValues(shell, XmNmwmInputMode, &mode, nullptr);
-    EXPECT_EQ(mode, MWM_INPUT_MODELESS);
+    EXPECT_EQ(motif::value<int>(shell, XmNmwmInputMode), MWM_INPUT_MODELESS);
     EXPECT_EQ(widgetArgCnt, 0u);
     EXPECT_EQ(reportedInternalError(), "");
 

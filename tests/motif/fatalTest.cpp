@@ -56,9 +56,7 @@ void step(XtPointer, XtIntervalId *)
                 << text;
         }
         EXPECT_EQ(buttonsShown(fatalBox), labels({"Close Application"}));
-        unsigned char style = 0xFF;
-        XtVaGetValues(fatalBox, XmNdialogStyle, &style, nullptr);
-        EXPECT_EQ(style, expectedStyle);
+        EXPECT_EQ(motif::value<unsigned char>(fatalBox, XmNdialogStyle), expectedStyle);
 
         Widget shell = XtParent(fatalBox);
         Atom deleteWindow = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);

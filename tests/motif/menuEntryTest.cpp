@@ -70,16 +70,13 @@ TEST(MenuEntries, StagedResourcesApplyToThePushButtonThenAreCleared)
     Widget pane = newPane();
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     Widget entry = AddPButton(pane, "Wide", nullptr, nullptr, nullptr);
-    Dimension margin = 0;
-    XtVaGetValues(entry, XmNmarginWidth, &margin, nullptr);
-    EXPECT_EQ(margin, 17);
+    EXPECT_EQ(motif::value<Dimension>(entry, XmNmarginWidth), 17);
     EXPECT_EQ(widgetArgCnt, 0u);
 
     // Cascades and separators take no staged resource, and clear them too.
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     Widget cascade = AddMCButton(menuBar(), "ignored", "Tools", newPane(), 0);
-    XtVaGetValues(cascade, XmNmarginWidth, &margin, nullptr);
-    EXPECT_NE(margin, 17);
+    EXPECT_NE(motif::value<Dimension>(cascade, XmNmarginWidth), 17);
     EXPECT_EQ(widgetArgCnt, 0u);
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     AddSeparator(pane, nullptr);
@@ -129,9 +126,7 @@ TEST(MenuEntries, CascadeShowsItsNameAndOpensItsPane)
     EXPECT_TRUE(XmIsCascadeButton(cascade));
     EXPECT_TRUE(XtIsManaged(cascade));
     EXPECT_EQ(labelText(cascade), "File");
-    Widget sub = nullptr;
-    XtVaGetValues(cascade, XmNsubMenuId, &sub, nullptr);
-    EXPECT_EQ(sub, pane);
+    EXPECT_EQ(motif::value<Widget>(cascade, XmNsubMenuId), pane);
     EXPECT_STREQ(XtName(AddMCButton(menuBar(), nullptr, nullptr, newPane(), 0)), "cbutton");
 
     Widget separator = AddSeparator(pane, nullptr);
@@ -219,13 +214,8 @@ TEST(MenuBuilders, BarPaneAndItemsWorkAsAUserChoosesThem)
     EXPECT_EQ(labelText(wrap), "Wrap lines");
 
     Widget cascade = nullptr;
-    WidgetList children;
-    Cardinal n = 0;
-    XtVaGetValues(bar, XmNchildren, &children, XmNnumChildren, &n, nullptr);
-    for (Cardinal i = 0; i < n; i++) {
-        Widget sub = nullptr;
-        XtVaGetValues(children[i], XmNsubMenuId, &sub, nullptr);
-        cascade = sub == pane ? children[i] : cascade;
+    for (Widget w : motif::children(bar)) {
+        cascade = motif::value<Widget>(w, XmNsubMenuId) == pane ? w : cascade;
     }
     ASSERT_NE(cascade, nullptr);
     EXPECT_EQ(labelText(cascade), "Edit");

@@ -58,9 +58,7 @@ Widget item(const std::string &path)
 
 unsigned char outlineState(Widget w)
 {
-    unsigned char state = 0;
-    XtVaGetValues(w, XmNoutlineState, &state, nullptr);
-    return state;
+    return motif::value<unsigned char>(w, XmNoutlineState);
 }
 
 // Runs what the user does with the Control key held down when control is true.

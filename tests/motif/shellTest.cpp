@@ -104,9 +104,7 @@ TEST(CloseProtocol, WindowManagersCloseRequestReachesTheProcedure)
     static int token;
     registerCloseCB(shell, [](Widget, XtPointer data, XtPointer) { closes++, seenData = data; }, &token);
     registerCloseDoNothing(shell);
-    unsigned char response = 0;
-    XtVaGetValues(shell, XmNdeleteResponse, &response, nullptr);
-    EXPECT_EQ(response, XmDO_NOTHING);
+    EXPECT_EQ(motif::value<unsigned char>(shell, XmNdeleteResponse), XmDO_NOTHING);
 
     XtManageChild(dialog);
     ASSERT_TRUE(motif::pumpUntil([&] { return motif::isViewable(shell); }));
