@@ -146,12 +146,13 @@ std::string rowValue(Widget pane, const char *label)
 bool rowsFit(Widget pane)
 {
     Widget form = XtNameToWidget(pane, "form");
-    std::vector<Widget> rows = motif::children(form);
-    if (rows.empty()) {
+    Cardinal count = motif::value<Cardinal>(form, XmNnumChildren);
+    if (count == 0) {
         return false;
     }
-    Dimension h = motif::value<Dimension>(rows.back(), XmNheight);
-    return motif::value<Position>(rows.back(), XmNy) + h <= motif::value<Dimension>(form, XmNheight) && h > 1;
+    Widget last = motif::value<WidgetList>(form, XmNchildren)[count - 1];
+    Dimension h = motif::value<Dimension>(last, XmNheight);
+    return motif::value<Position>(last, XmNy) + h <= motif::value<Dimension>(form, XmNheight) && h > 1;
 }
 
 std::string mibtool(const std::string &args, const std::string &database = dbDir + "/mib.db")
