@@ -8,19 +8,8 @@
 #include "cvLabelEditInfo.h"
 #include "cvutil.h"
 
-#if defined(_WIN32)
-#if defined(CVGUI_BUILDING_DLL)
-#define CVDESC_API __declspec(dllexport)
-#elif defined(CVGUI_STATIC)
-#define CVDESC_API
-#else
-#define CVDESC_API __declspec(dllimport)
-#endif
-#elif defined(__GNUC__)
-#define CVDESC_API __attribute__((visibility("default")))
-#else
-#define CVDESC_API
-#endif
+#include "cvExport.h"
+#define CVDESC_API CV_EXPORT
 
 #ifdef __cplusplus
 extern "C" {

@@ -4,18 +4,13 @@
 #ifndef KELARGS_H
 #define KELARGS_H
 
+#include "cvExport.h"
 #include "cvguiVersion.h"
 
 #if defined(_WIN32)
-#if defined(CVGUI_BUILDING_DLL)
-#define KEL_API __declspec(dllexport)
-#elif defined(CVGUI_STATIC)
-#define KEL_API
+#define KEL_API CV_EXPORT
 #else
-#define KEL_API __declspec(dllimport)
-#endif
-#else
-#define KEL_API
+#define KEL_API /* the Motif half keeps its command-line parser to itself */
 #endif
 
 /** Option tables and resource lists keep the X Toolkit's layout, so a tool's Motif-style start-up

@@ -169,11 +169,12 @@ KEL_API int KelMenuIdToIdx(int menuId, KelMenuIdToIdxTable *table, int rowCount)
  * @defgroup kel_resources Command line, resources and the library's templates
  * A native tool's start-up: its command line cut into words and parsed against an Xt option
  * table, its application resources from the command line, the registry and the defaults, and
- * dialogs made from this library's own templates (resources of cvgui.dll).
+ * dialogs made from this library's own templates (resources of cvgui.dll). An option's specifier
+ * is the bare resource name ("title", not Xt's ".title" or "*title"): it is matched exactly.
  *
  * @par Example
  * @code
- * static XrmOptionDescRec options[] = {{"-title", ".title", XrmoptionSepArg, NULL}};
+ * static XrmOptionDescRec options[] = {{"-title", "title", XrmoptionSepArg, NULL}};
  * static XtResource resources[] = {
  *     {"title", "Title", "String", sizeof(char *), 0, "String", (XtPointer) "MIB Browser"},
  * };

@@ -4,21 +4,8 @@
 
 #include "cvsnmp.h"
 
-#ifndef MS_API /* mibsel.h defines it the same way */
-#if defined(_WIN32)
-#if defined(CVGUI_BUILDING_DLL)
-#define MS_API __declspec(dllexport)
-#elif defined(CVGUI_STATIC)
-#define MS_API
-#else
-#define MS_API __declspec(dllimport)
-#endif
-#elif defined(__GNUC__)
-#define MS_API __attribute__((visibility("default")))
-#else
-#define MS_API
-#endif
-#endif
+#include "cvExport.h"
+#define MS_API CV_EXPORT
 
 #ifdef __cplusplus
 extern "C" {
