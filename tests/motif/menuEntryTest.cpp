@@ -214,8 +214,9 @@ TEST(MenuBuilders, BarPaneAndItemsWorkAsAUserChoosesThem)
     EXPECT_EQ(labelText(wrap), "Wrap lines");
 
     Widget cascade = nullptr;
-    for (Widget w : motif::children(bar)) {
-        cascade = motif::value<Widget>(w, XmNsubMenuId) == pane ? w : cascade;
+    WidgetList items = motif::value<WidgetList>(bar, XmNchildren);
+    for (Cardinal i = 0; i < motif::value<Cardinal>(bar, XmNnumChildren); i++) {
+        cascade = motif::value<Widget>(items[i], XmNsubMenuId) == pane ? items[i] : cascade;
     }
     ASSERT_NE(cascade, nullptr);
     EXPECT_EQ(labelText(cascade), "Edit");

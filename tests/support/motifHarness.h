@@ -129,7 +129,11 @@ inline std::vector<Widget> children(Widget w)
     WidgetList list = nullptr;
     Cardinal count = 0;
     XtVaGetValues(w, XmNchildren, &list, XmNnumChildren, &count, nullptr);
-    return std::vector<Widget>(list, list + count);
+    std::vector<Widget> out;
+    for (Cardinal i = 0; list != nullptr && i < count; i++) {
+        out.push_back(list[i]);
+    }
+    return out;
 }
 
 // Pops up a top-level shell and waits until the window manager has shown it.
