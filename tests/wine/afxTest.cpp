@@ -211,15 +211,6 @@ TEST(ModalLoop, EndsWithEndModalLoopOrWhenTheWindowIsDestroyed)
     delete doomed;
 }
 
-TEST(RuntimeClasses, IsKindOfFollowsTheClassChain)
-{
-    CDialog dialog;
-    CFormView form(IDD_TEST_FORM);
-    EXPECT_TRUE(dialog.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(form.IsKindOf(RUNTIME_CLASS(CDialog)));
-    EXPECT_TRUE(form.IsKindOf(RUNTIME_CLASS(CWnd)));
-}
-
 TEST(Strings, CStringFormatsAppendsAndLendsItsBuffer)
 {
     CString s;

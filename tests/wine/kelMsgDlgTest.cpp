@@ -31,12 +31,6 @@ void recordCancel(Widget w, XtPointer client, XtPointer call)
     cancelCalls.count++, cancelCalls.widget = w, cancelCalls.client = client, cancelCalls.call = call;
 }
 
-void resetCalls()
-{
-    okCalls = Calls();
-    cancelCalls = Calls();
-}
-
 // The height of "A" and the width of a text in the message label's font.
 CSize textSize(HWND label, const char *text)
 {
@@ -221,7 +215,7 @@ TEST(Questions, GetUserOKAndConfirmCallTheAnsweredSideOnly)
     int okData = 0, cancelData = 0;
     for (const char *answer : {"OK", "Cancel"}) {
         bool ok = answer == std::string("OK");
-        resetCalls();
+        okCalls = cancelCalls = Calls();
         WindowWatcher asked("Proceed?", answer);
         KelGetUserOK("Proceed?", "Delete the map?", recordOk, &okData);
         SeenWindow box = asked.wait();
@@ -230,7 +224,7 @@ TEST(Questions, GetUserOKAndConfirmCallTheAnsweredSideOnly)
         EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
         EXPECT_EQ(okCalls.count, ok ? 1 : 0) << answer;
 
-        resetCalls();
+        okCalls = cancelCalls = Calls();
         WindowWatcher confirm("Confirm", answer); // the message comes first, then the title
         KelConfirm("Really?", "Confirm", recordOk, &okData, recordCancel, &cancelData);
         box = confirm.wait();
@@ -251,7 +245,7 @@ TEST(Questions, AskToSaveOrCloseNamesTheConfigurationAndCancelCallsNeither)
         int yes, no;
     } cases[] = {{"Yes", 1, 0}, {"No", 0, 1}, {"Cancel", 0, 0}};
     for (const Case &c : cases) {
-        resetCalls();
+        okCalls = cancelCalls = Calls();
         WindowWatcher user(title, c.button);
         KelAskToSaveOrClose("trap", recordOk, recordCancel);
         SeenWindow box = user.wait();
@@ -269,57 +263,46 @@ TEST(Questions, AskToSaveOrCloseNamesTheConfigurationAndCancelCallsNeither)
     }
 }
 
-CHILD_TEST(FatalExit, TellUserThenExit)
+// The cases: KelTellUserThenExit, then kel_internal_error_str without and with a message.
+CHILD_TEST(FatalExit, Exit)
 {
     WindowWatcher user("Error Exit", "OK", true);
-    KelTellUserThenExit([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "lost %s", "connection");
-}
-
-CHILD_TEST(FatalExit, InternalErrorString)
-{
-    WindowWatcher user("Error Exit", "OK", true);
-    kel_internal_error_str([](int code) { printf("CLEANUP %d\n", code); }, nullptr, "x", 12);
-}
-
-CHILD_TEST(FatalExit, InternalErrorStringWithMessage)
-{
-    WindowWatcher user("Error Exit", "OK", true);
-    kel_internal_error_str(nullptr, "bad table", "y.cpp", 7);
+    auto cleanUp = [](int code) { printf("CLEANUP %d\n", code); };
+    switch (childCase()) {
+    case 0:
+        KelTellUserThenExit(cleanUp, nullptr, "lost %s", "connection");
+        break;
+    case 1:
+        kel_internal_error_str(cleanUp, nullptr, "x", 12);
+        break;
+    default:
+        kel_internal_error_str(nullptr, "bad table", "y.cpp", 7);
+    }
+    printf("RETURNED\n");
 }
 
 TEST(FatalExit, TellsTheUserCleansUpAndExitsWithStatusOne)
 {
-    EXPECT_TRUE(endedWith("FatalExit.InChild_TellUserThenExit", {"WINDOW[Error Exit] TEXT[lost connection]", "CLEANUP 1"}));
-    EXPECT_TRUE(endedWith("FatalExit.InChild_InternalErrorString", {"TEXT[INTERNAL ERROR at: x:12.\n]", "CLEANUP 1"}));
-    EXPECT_TRUE(endedWith("FatalExit.InChild_InternalErrorStringWithMessage",
-                          "TEXT[INTERNAL ERROR at: y.cpp:7.\nbad table\n]"));
-}
-
-namespace {
-struct RecordingDialog : CDialog {
-    UINT seen = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    LRESULT WindowProc(UINT message, WPARAM wp, LPARAM lp) override
-    {
-        if (message == WM_USER + 200) {
-            seen = message, wParam = wp, lParam = lp;
-        }
-        return CDialog::WindowProc(message, wp, lp);
+    const std::vector<std::string> expected[] = {{"WINDOW[Error Exit] TEXT[lost connection]", "CLEANUP 1"},
+                                                 {"TEXT[INTERNAL ERROR at: x:12.\n]", "CLEANUP 1"},
+                                                 {"TEXT[INTERNAL ERROR at: y.cpp:7.\nbad table\n]"}};
+    for (int c : {0, 1, 2}) {
+        setChildCase(c);
+        EXPECT_TRUE(endedWith("FatalExit.InChild_Exit", expected[c])) << "case " << c;
     }
-};
-} // namespace
+}
 
 TEST(Helpers, PostMsgToAppReachesTheMainWindowOnlyWhenThereIsOne)
 {
     EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 1, 2), 0);
-    RecordingDialog main;
+    CDialog main;
     ASSERT_TRUE(main.Create(IDD_TEST_FOCUS));
     testApp.m_pMainWnd = &main;
     EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 5, 6), 1);
-    EXPECT_TRUE(pumpUntil([&] { return main.seen != 0; }));
-    EXPECT_EQ(main.wParam, 5u);
-    EXPECT_EQ(main.lParam, 6);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, main.m_hWnd, WM_USER + 200, WM_USER + 200, PM_REMOVE)) << "posted to the main window";
+    EXPECT_EQ(m.wParam, 5u);
+    EXPECT_EQ(m.lParam, 6);
     main.DestroyWindow();
     EXPECT_EQ(KelPostMsgToApp(WM_USER + 200, 1, 2), 0) << "the main window is gone";
     testApp.m_pMainWnd = nullptr;
@@ -329,22 +312,18 @@ TEST(Templates, AJapaneseUserGetsTheJapaneseMessageWindow)
 {
     ModelessMessages modeless;
     LCID saved = GetThreadLocale();
-    SetThreadLocale(MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT));
-    auto before = processWindows();
-    KelInform("ja");
-    SetThreadLocale(saved);
-    HWND w = findNewWindow(before, "Information");
-    ASSERT_NE(w, nullptr);
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, "MS UI Gothic");
-    DestroyWindow(w);
-
-    before = processWindows();
-    KelInform("en");
-    w = findNewWindow(before, "Information");
-    ASSERT_NE(w, nullptr);
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STRNE(font.lfFaceName, "MS UI Gothic");
-    DestroyWindow(w);
+    for (bool japanese : {true, false}) {
+        if (japanese) {
+            SetThreadLocale(MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT));
+        }
+        auto before = processWindows();
+        KelInform("text");
+        SetThreadLocale(saved);
+        HWND w = findNewWindow(before, "Information");
+        ASSERT_NE(w, nullptr);
+        LOGFONTA font = {};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfFaceName == std::string("MS UI Gothic"), japanese) << font.lfFaceName;
+        DestroyWindow(w);
+    }
 }

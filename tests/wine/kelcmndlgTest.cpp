@@ -91,6 +91,11 @@ void typeFileName(HWND dialog, const std::string &name)
     }
 }
 
+std::string lastText(const SeenWindow &box)
+{
+    return box.texts.empty() ? std::string("(no text)") : box.texts.back();
+}
+
 // What the user sees of the dialog before answering it.
 struct SaveDialogView {
     std::string fileName;
@@ -116,7 +121,7 @@ SaveDialogView look(HWND dialog)
 
 } // namespace
 
-TEST(SaveDialog, ATypedNameIsCreatedAndHandedToTheWriter)
+TEST(SaveDialog, ATypedNameIsCreatedAndHandedToTheWriterAndCancelWritesNothing)
 {
     std::string dir = scratchDirectory("save");
     written = Written();
@@ -134,19 +139,15 @@ TEST(SaveDialog, ATypedNameIsCreatedAndHandedToTheWriter)
     ASSERT_EQ(written.calls, 1);
     EXPECT_EQ(written.path, dir + "\\messages") << "in the initial directory, no extension added";
     EXPECT_EQ(readFile(written.path), "saved by the test\r\n") << "a text file, written and closed";
-}
 
-TEST(SaveDialog, CancellingNeverCallsTheWriter)
-{
-    std::string dir = scratchDirectory("cancel");
+    // Cancel never calls the writer.
     written = Written();
-    SaveDialogView view;
-    WindowWatcher user("Keep Log", "Cancel", [&](HWND dialog) {
+    WindowWatcher cancel("Keep Log", "Cancel", [&](HWND dialog) {
         view = look(dialog);
         typeFileName(dialog, "unwanted.txt");
     }, false, dialogTimeoutMs);
     KelSaveDialog("Keep Log", writeGreeting, nullptr, "log.txt", dir.c_str());
-    ASSERT_NE(user.wait().hwnd, nullptr);
+    ASSERT_NE(cancel.wait().hwnd, nullptr);
     EXPECT_EQ(view.fileName, "log.txt") << "the given name is offered";
     EXPECT_EQ(written.calls, 0);
     EXPECT_FALSE(exists(dir + "\\unwanted.txt"));
@@ -183,31 +184,27 @@ TEST(SaveDialog, AnExistingFileIsReplacedOnlyAfterTheUserAgrees)
     EXPECT_EQ(readFile(dir + "\\old.txt"), "saved by the test\r\n");
 }
 
-TEST(SaveDialog, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten)
+TEST(SaveDialog, AFileThatCannotBeOpenedOrWrittenIsReported)
 {
-    std::string dir = scratchDirectory("locked");
-    std::string path = dir + "\\locked.txt";
+    std::string lockedDir = scratchDirectory("locked"), locked = lockedDir + "\\locked.txt";
     // Held open without sharing by another program.
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    SeenWindow box = saveOver("Save Locked", dir, "locked.txt");
+    struct Case {
+        std::string directory, name;
+        int writes;
+        std::string text;
+    } cases[] = {{lockedDir, "locked.txt", 0, "Could not open \"" + locked + "\": Permission denied.  No save performed."},
+                 // The full device takes the file but no byte of it: the error shows when it is closed.
+                 {scratchDirectory("full"), "Z:\\dev\\full", 1,
+                  "Could not write \"Z:\\dev\\full\": No space left on device.  The file may be incomplete."}};
+    for (const Case &c : cases) {
+        SeenWindow box = saveOver("Save Messages", c.directory, c.name);
+        ASSERT_NE(box.hwnd, nullptr) << "no error box for " << c.name;
+        EXPECT_EQ(written.calls, c.writes) << c.name;
+        EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), c.text), box.texts.end()) << lastText(box);
+    }
     CloseHandle(held);
-    ASSERT_NE(box.hwnd, nullptr) << "no error box";
-    std::string expected = "Could not open \"" + path + "\": Permission denied.  No save performed.";
-    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), expected), box.texts.end())
-        << (box.texts.empty() ? std::string("(no text)") : box.texts.back());
-    EXPECT_EQ(written.calls, 0);
-}
-
-TEST(SaveDialog, AWriteErrorIsReported)
-{
-    // The full device takes the file but no byte of it: the error shows when the file is closed.
-    SeenWindow box = saveOver("Save Full", scratchDirectory("full"), "Z:\\dev\\full");
-    ASSERT_NE(box.hwnd, nullptr) << "no error box";
-    EXPECT_EQ(written.calls, 1);
-    std::string expected = "Could not write \"Z:\\dev\\full\": No space left on device.  The file may be incomplete.";
-    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), expected), box.texts.end())
-        << (box.texts.empty() ? std::string("(no text)") : box.texts.back());
 }
 
 // ---- Help.
@@ -262,11 +259,6 @@ void choose(KelMenuItem &item)
 }
 
 void ignored(Widget, XtPointer, XtPointer) {}
-
-std::string lastText(const SeenWindow &box)
-{
-    return box.texts.empty() ? std::string("(no text)") : box.texts.back();
-}
 
 } // namespace
 

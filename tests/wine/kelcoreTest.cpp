@@ -193,30 +193,29 @@ TEST(Frame, HoldsNineteenMembersAndATwentiethIsFatal)
     EXPECT_TRUE(endedWith("Frame.InChild_TwentiethMember", {"ACCEPTED 19", "TEXT[Internal Error]"}));
 }
 
-CHILD_TEST(FatalHandlers, Internal)
+// The cases: the internal, the impossible and the critical error handler.
+CHILD_TEST(FatalHandlers, Handler)
 {
     WindowWatcher box(testApp.m_pszAppName, "OK", true);
-    KelInternalErrorHandler();
-}
-
-CHILD_TEST(FatalHandlers, Impossible)
-{
-    WindowWatcher box(testApp.m_pszAppName, "OK", true);
-    KelImpossibleErrorHandler();
-}
-
-CHILD_TEST(FatalHandlers, Critical)
-{
-    WindowWatcher box(testApp.m_pszAppName, "OK", true);
-    KelCriticalErrorHandler(12345);
+    switch (childCase()) {
+    case 0:
+        KelInternalErrorHandler();
+        break;
+    case 1:
+        KelImpossibleErrorHandler();
+        break;
+    default:
+        KelCriticalErrorHandler(12345);
+    }
+    printf("RETURNED\n");
 }
 
 TEST(FatalHandlers, EachShowsInternalErrorThenExitsWithStatusOne)
 {
     std::string box = std::string("WINDOW[") + testApp.m_pszAppName + "] TEXT[Internal Error]";
-    for (const char *name : {"FatalHandlers.InChild_Internal", "FatalHandlers.InChild_Impossible",
-                             "FatalHandlers.InChild_Critical"}) {
-        EXPECT_TRUE(endedWith(name, box.c_str()));
+    for (int c : {0, 1, 2}) {
+        setChildCase(c);
+        EXPECT_TRUE(endedWith("FatalHandlers.InChild_Handler", box.c_str())) << "case " << c;
     }
 }
 

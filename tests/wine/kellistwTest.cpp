@@ -201,29 +201,29 @@ TEST_F(ListContent, PositionsAreOneBasedAndZeroIsTheLast)
     KelListAddItemUnselected(&list, U("first"), 1);
     Table two({"x1", "x2"});
     KelListAddItems(&list, two.data(), 2, 2);
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"first", "a", "x1", "x2", "b", "last"})) << "added after position 2";
+    EXPECT_EQ(listItems(box), (Items{"first", "a", "x1", "x2", "b", "last"})) << "added after position 2";
     unsigned char *item = KelListGetItem(&list, 2);
     EXPECT_STREQ(reinterpret_cast<char *>(item), "a");
     KelStringFree(item);
     KelListDeleteItem(&list, U("b"));
     KelListDeleteItem(&list, U("absent"));
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"first", "a", "x1", "x2", "last"}));
+    EXPECT_EQ(listItems(box), (Items{"first", "a", "x1", "x2", "last"}));
     fill(list, {"only"});
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"only"}));
+    EXPECT_EQ(listItems(box), (Items{"only"}));
 }
 
 TEST_F(ListContent, ManyItemsAtOnceAreDrawnOnceAfterTheLast)
 {
-    startWatching(dialog.handle());
+    startWatching(box);
     fill(list, numbered(200));
     Table more({"more1", "more2", "more3"});
     KelListAddItems(&list, more.data(), 3, 100);
-    DrawWatch drawn = stopWatching(dialog.handle());
+    DrawWatch drawn = stopWatching(box);
     EXPECT_EQ(drawn.changes, 203);
     EXPECT_EQ(drawn.changesWhileDrawing, 0);
     EXPECT_TRUE(drawn.drawing);
     EXPECT_EQ(drawn.paints, 1);
-    EXPECT_EQ(listItems(dialog.handle())[100], "more1");
+    EXPECT_EQ(listItems(box)[100], "more1");
     KelListDeleteAllItems(&list);
     EXPECT_EQ(KelListGetItemCount(&list), 0);
 }
@@ -236,13 +236,13 @@ TEST_F(ListContent, ReplacingAndDeletingByValue)
     Table olds({"b", "zz", "d"});
     Table news({"B", "never", "D"});
     KelListReplaceItemsKeepingSelectedPos(&list, olds.data(), 3, news.data());
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"a", "B", "c", "D", "e"}));
-    EXPECT_EQ(listSelection(dialog.handle()), (std::vector<int>{2, 4}));
+    EXPECT_EQ(listItems(box), (Items{"a", "B", "c", "D", "e"}));
+    EXPECT_EQ(listSelection(box), (std::vector<int>{2, 4}));
 
     Table back({"B"}), plain({"b"});
     KelListReplaceItems(&list, back.data(), 1, plain.data());
-    EXPECT_EQ(listItems(dialog.handle())[1], "b");
-    EXPECT_EQ(listSelection(dialog.handle()), (std::vector<int>{4})) << "replaced unselected";
+    EXPECT_EQ(listItems(box)[1], "b");
+    EXPECT_EQ(listSelection(box), (std::vector<int>{4})) << "replaced unselected";
 
     // The widget's own selection table may be handed back for deletion.
     KelListSetSelectedPos(&list, std::vector<int>{1, 3}.data(), 2);
@@ -251,7 +251,7 @@ TEST_F(ListContent, ReplacingAndDeletingByValue)
     KelListGetSelectedItems(&list, &selected, &count);
     ASSERT_EQ(count, 3);
     KelListDeleteItems(&list, selected, count);
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"b", "e"}));
+    EXPECT_EQ(listItems(box), (Items{"b", "e"}));
 }
 
 TEST_F(ListTables, ChangesKeepTheTablesInStepWithTheControl)
@@ -413,7 +413,7 @@ TEST_F(ListGeometry, DisplayedCountAndScrollingPositions)
 {
     EXPECT_EQ(KelListGetDisplayedItemCount(&list), 0);
     fill(list, numbered(20));
-    showRows(dialog.handle(), 6);
+    showRows(box, 6);
     EXPECT_EQ(KelListGetDisplayedItemCount(&list), 6);
 
     KelListSetCenterPos(&list, 10);
@@ -494,7 +494,7 @@ TEST_F(Reorder, TheFocusStaysOnAnEnabledButton)
     KelReorderSelectedItems(&list, dialog.up, dialog.down, KelReorderDown);
     EXPECT_EQ(GetFocus(), dialog.handle(IDC_DOWN));
     KelReorderSelectedItems(&list, dialog.up, dialog.down, KelReorderDown);
-    EXPECT_EQ(listItems(dialog.handle()), (Items{"a", "b", "d", "e", "c"}));
+    EXPECT_EQ(listItems(box), (Items{"a", "b", "d", "e", "c"}));
     EXPECT_FALSE(IsWindowEnabled(dialog.handle(IDC_DOWN)));
     EXPECT_EQ(GetFocus(), dialog.handle(IDC_UP)) << "the focus moved to the button still enabled";
 }
@@ -526,42 +526,35 @@ TEST_F(Reorder, ALargeBlockMovesWithOneRepaintAndStaysInView)
     EXPECT_GT(top + KelListGetDisplayedItemCount(&list), 100) << "the moved block is in view";
 }
 
-CHILD_TEST(ListFailures, MovingTheTopItemUp)
+// The cases: the top item moved up, a negative position, a list whose control is missing.
+CHILD_TEST(ListFailures, ImpossibleRequest)
 {
     ListsDialog dialog;
     fill(dialog.extended, {"a", "b"});
     KelListSelectPos(&dialog.extended, 1, 0, 1);
-    WindowWatcher box(testApp.m_pszAppName, "OK", true);
-    KelReorderSelectedItems(&dialog.extended, dialog.up, dialog.down, KelReorderUp);
-    printf("RETURNED\n");
-}
-
-CHILD_TEST(ListFailures, NegativePosition)
-{
-    ListsDialog dialog;
-    fill(dialog.extended, {"a"});
-    WindowWatcher box(testApp.m_pszAppName, "OK", true);
-    KelListDeletePos(&dialog.extended, -1);
-    printf("RETURNED\n");
-}
-
-CHILD_TEST(ListFailures, MissingControl)
-{
-    ListsDialog dialog;
     KelListWidget nowhere;
     nowhere.widget.init(&dialog, 4711);
-    WindowWatcher box(testApp.m_pszAppName, "OK", true);
     unsigned char **items;
     int count;
-    KelListGetItems(&nowhere, &items, &count);
+    WindowWatcher box(testApp.m_pszAppName, "OK", true);
+    switch (childCase()) {
+    case 0:
+        KelReorderSelectedItems(&dialog.extended, dialog.up, dialog.down, KelReorderUp);
+        break;
+    case 1:
+        KelListDeletePos(&dialog.extended, -1);
+        break;
+    default:
+        KelListGetItems(&nowhere, &items, &count);
+    }
     printf("RETURNED\n");
 }
 
 TEST(ListFailures, ImpossibleRequestsEndTheProcessWithInternalError)
 {
-    for (const char *name : {"ListFailures.InChild_MovingTheTopItemUp", "ListFailures.InChild_NegativePosition",
-                             "ListFailures.InChild_MissingControl"}) {
-        EXPECT_TRUE(endedWith(name, "TEXT[Internal Error]"));
+    for (int c : {0, 1, 2}) {
+        setChildCase(c);
+        EXPECT_TRUE(endedWith("ListFailures.InChild_ImpossibleRequest", "TEXT[Internal Error]")) << "case " << c;
     }
 }
 

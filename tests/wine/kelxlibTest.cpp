@@ -123,9 +123,9 @@ TEST(GraphicsContext, CreatedFromTheForegroundAndBackgroundOfAMask)
     EXPECT_EQ(plain->dashes[1], static_cast<DWORD>(-2));
 }
 
-TEST(Lines, OnOffDashesFollowTheDashList)
+TEST(Lines, OnOffDashesFollowTheDashListAndStartAgainAtEveryPoint)
 {
-    Canvas canvas(40, 20);
+    Canvas canvas(40, 40);
     const COLORREF ink = RGB(0, 0, 128);
     GC gc(dashedGC(ink, {4, 2}));
     KelDrawLine(&canvas.dc, gc, 0, 10, 20, 10);
@@ -137,18 +137,14 @@ TEST(Lines, OnOffDashesFollowTheDashList)
     for (int y = 15; y <= 17; y++) {
         EXPECT_EQ(canvas.row(y, 0, 18, ink), "######...######...") << "a three pixel wide dashed line, row " << y;
     }
-}
 
-TEST(Lines, TheDashPatternStartsAgainAtEveryPoint)
-{
-    Canvas canvas(40, 40);
-    const COLORREF ink = RGB(0, 128, 0);
-    GC gc(dashedGC(ink, {4, 2}));
-    XPoint corner[] = {{0, 10}, {5, 10}, {5, 30}};
-    KelDrawLines(&canvas.dc, gc, corner, 3, CoordModeOrigin);
-    EXPECT_EQ(canvas.row(10, 0, 5, ink), "####.");
+    const COLORREF green = RGB(0, 128, 0);
+    GC corners(dashedGC(green, {4, 2}));
+    XPoint corner[] = {{0, 20}, {5, 20}, {5, 40}};
+    KelDrawLines(&canvas.dc, corners, corner, 3, CoordModeOrigin);
+    EXPECT_EQ(canvas.row(20, 0, 5, green), "####.");
     // Carried on, the sixth pixel of the pattern would be a gap: it starts with a dash instead.
-    EXPECT_EQ(canvas.column(5, 10, 30, ink), "####..####..####..##");
+    EXPECT_EQ(canvas.column(5, 20, 40, green), "####..####..####..##");
 }
 
 TEST(Lines, RelativePointsAndSolidStyles)

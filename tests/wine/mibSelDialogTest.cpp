@@ -8,6 +8,7 @@
 #include "cv.h"
 #include "cvutil.h"
 #include "support/input.h"
+#include "support/mibSelHost.h"
 #include "support/watch.h"
 #include "testenv.h"
 
@@ -38,10 +39,7 @@ public:
     explicit Host(unsigned flags = MS_MULTIPLE_SELECT | MS_ACCEPT_ANY | MS_APPLY | MS_EXPRESSIONS)
     {
         CreateFromDll(this, IDD_KEL_MIBSELECTOR, nullptr);
-        const KelMsCtrlIds ids = {IDC_KEL_MS_PANEL, IDC_KEL_MS_LABEL, IDC_KEL_MS_MIB_TOGGLE, IDC_KEL_MS_EXPR_TOGGLE,
-                                  IDC_KEL_MS_NAME, IDC_KEL_MS_TREE, IDC_KEL_MS_LIST, IDC_KEL_MS_DESCRIBE,
-                                  IDC_KEL_MS_LABEL_FIELD, IDOK, IDC_KEL_MS_APPLY, IDCANCEL,
-                                  IDC_KEL_MS_HELP, IDC_KEL_MS_MESSAGES, 1};
+        const KelMsCtrlIds ids = MIBSEL_TEMPLATE_IDS(1);
         made = KelMsCreateMibSelector(this, flags, "Graph - MIB Objects", nullptr, nullptr, done, ids);
         testApp.m_pMainWnd = this;
         SetWindowPos(nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -114,12 +112,6 @@ void clickControl(HWND control)
     RECT r;
     ::GetClientRect(control, &r);
     input::click(control, POINT{r.right / 2, r.bottom / 2});
-}
-
-// Closes a description window with a click on its Close button; the newest window lies on top.
-void closeWindow(HWND window)
-{
-    clickControl(GetDlgItem(window, IDCANCEL));
 }
 
 class SelectorDialog : public ::testing::Test {
@@ -230,7 +222,7 @@ TEST_F(SelectorDialog, DescribeOpensAWindowPerObjectAndPopDownClosesThem)
     EXPECT_LT(all.find("\n\nName: " + names[1] + "\n"), all.find("\n\nName: " + names[2] + "\n"));
 
     // Closing the newest one with its Close button.
-    closeWindow(shown[2]);
+    clickControl(GetDlgItem(shown[2], IDCANCEL)); // the newest window lies on top
     EXPECT_FALSE(IsWindow(shown[2]));
     EXPECT_EQ(KelMsDescWindowCount(), 2);
     EXPECT_EQ(descriptionWindows().size(), 2u);
@@ -325,7 +317,7 @@ TEST_F(SelectorDialog, AModuleLoadedByAnotherToolIsShownAfterTheSelectorAsksToRe
     EXPECT_GE(GetWindowTextLengthA(GetDlgItem(shown[1], IDC_KEL_MSDESC_TEXT)), 65536);
     EXPECT_EQ(field(shown[2], IDC_KEL_MSDESC_TEXT), "");
     for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
-        closeWindow(*w);
+        clickControl(GetDlgItem(*w, IDCANCEL));
     }
     EXPECT_TRUE(descriptionWindows().empty());
 }

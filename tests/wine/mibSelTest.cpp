@@ -25,11 +25,6 @@ using Labels = std::vector<std::string>;
 const char internet[] = ".iso.org.dod.internet";
 const char system_[] = ".iso.org.dod.internet.mgmt.mib-2.system";
 
-std::string str(const char *s)
-{
-    return s != nullptr ? s : "(null)";
-}
-
 Labels chosen()
 {
     Labels out;
@@ -89,18 +84,7 @@ protected:
         return out;
     }
     std::string nameField() { return windowText(host->item(IDC_KEL_MS_NAME)); }
-    Labels messages()
-    {
-        Labels out;
-        HWND list = host->item(IDC_KEL_MS_MESSAGES);
-        int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < n; i++) {
-            std::string text(SendMessageA(list, LB_GETTEXTLEN, i, 0), '\0');
-            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-            out.push_back(text);
-        }
-        return out;
-    }
+    Labels messages() { return listItems(host->item(IDC_KEL_MS_MESSAGES)); }
     void click(const std::string &dotted, std::initializer_list<WORD> modifiers = {})
     {
         HTREEITEM h = itemOf(dotted);
@@ -253,7 +237,7 @@ TEST_F(Selector, TypingANameTakesOverFromTheTree)
     EXPECT_EQ(nameField(), " .iso.org ");
     EXPECT_EQ(mibSelHostState, MS_STATE_TYPED);
     EXPECT_TRUE(treeSelection().empty());
-    EXPECT_EQ(str(msGetObjectName()), ".iso.org");
+    EXPECT_STREQ(msGetObjectName(), ".iso.org");
     EXPECT_EQ(nameField(), ".iso.org") << "the blanks are gone";
     EXPECT_EQ(treeSelection(), Labels{"dod"});
 

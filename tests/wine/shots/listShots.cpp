@@ -1,6 +1,6 @@
 // Shows a dialog as a tool builds it with the list API: a reorderable list of sources and a
-// message log; with the argument "save", the save dialog over it. For screenshots of how they
-// look. Runs until it is killed.
+// message log; with the argument "save", the save dialog over it. Prints READY when it is on the
+// screen, for screenshots of how they look. Runs until it is killed.
 #include "kelMsgDlg.h"
 
 #include "../support/listres.h"
@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -82,9 +83,15 @@ int main(int argc, char **argv)
 
     dialog.ShowWindow(SW_SHOWNORMAL);
     dialog.UpdateWindow();
-    printf("READY\n");
-    fflush(stdout);
     if (save) {
+        // Ready for the shot once the save dialog is up.
+        std::thread([] {
+            while (FindWindowA(nullptr, "Save Messages") == nullptr) {
+                Sleep(50);
+            }
+            printf("READY\n");
+            fflush(stdout);
+        }).detach();
         // A directory of earlier logs to save into.
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
@@ -96,6 +103,9 @@ int main(int argc, char **argv)
             }
         }
         KelSaveDialog("Save Messages", writeMessages, &dialog, "sources-log.txt", logs.c_str());
+    } else {
+        printf("READY\n");
+        fflush(stdout);
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0)) {

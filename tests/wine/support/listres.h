@@ -1,4 +1,4 @@
-/* Test-only templates for lists, the message log and drawing. */
+/* Test-only templates for lists and the message log. */
 #ifndef CVGUI_LISTRES_H
 #define CVGUI_LISTRES_H
 
@@ -8,7 +8,6 @@
 #define IDC_UP 203
 #define IDC_DOWN 204
 #define IDC_LOG_LIST 205
-#define IDC_CANVAS 206
 
 /* A dialog as a tool builds it: a reorderable list of sources and a message log. */
 #define IDD_SOURCES 210

@@ -13,6 +13,12 @@
 
 inline int mibSelHostState = -1; // the last state the selector applied
 
+// The controls of the library's selector template, with multiple selection when multi is not 0.
+#define MIBSEL_TEMPLATE_IDS(multi)                                                                                     \
+    {IDC_KEL_MS_PANEL, IDC_KEL_MS_LABEL, IDC_KEL_MS_MIB_TOGGLE, IDC_KEL_MS_EXPR_TOGGLE, IDC_KEL_MS_NAME,             \
+     IDC_KEL_MS_TREE,  IDC_KEL_MS_LIST,  IDC_KEL_MS_DESCRIBE,   IDC_KEL_MS_LABEL_FIELD, IDOK,                        \
+     IDC_KEL_MS_APPLY, IDCANCEL,         IDC_KEL_MS_HELP,       IDC_KEL_MS_MESSAGES,    (multi) ? 1 : 0}
+
 class MibSelHost : public CDialog {
 public:
     static constexpr unsigned int defaultFlags = MS_MULTIPLE_SELECT | MS_ACCEPT_ANY | MS_APPLY | MS_EXPRESSIONS;
@@ -20,10 +26,7 @@ public:
     explicit MibSelHost(unsigned int flags = defaultFlags, bool multi = true)
     {
         CreateFromDll(this, IDD_KEL_MIBSELECTOR, nullptr);
-        const KelMsCtrlIds ids = {IDC_KEL_MS_PANEL, IDC_KEL_MS_LABEL,  IDC_KEL_MS_MIB_TOGGLE, IDC_KEL_MS_EXPR_TOGGLE,
-                                  IDC_KEL_MS_NAME,  IDC_KEL_MS_TREE,   IDC_KEL_MS_LIST,       IDC_KEL_MS_DESCRIBE,
-                                  IDC_KEL_MS_LABEL_FIELD, IDOK,        IDC_KEL_MS_APPLY,      IDCANCEL,
-                                  IDC_KEL_MS_HELP,  IDC_KEL_MS_MESSAGES, multi ? 1 : 0};
+        const KelMsCtrlIds ids = MIBSEL_TEMPLATE_IDS(multi);
         attached = KelMsAttachSelector(this, flags, ids, nullptr, recordState, done);
         // Without a MIB there is nothing to show; the message list says why.
         if (!attached) {

@@ -4,6 +4,5 @@
 
 #define IDD_TEST_TREE 300
 #define IDC_TREE 301
-#define IDC_TREE_EDIT 302
 
 #endif

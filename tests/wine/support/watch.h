@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
@@ -159,6 +160,19 @@ inline void pumpPending()
         TranslateMessage(&m);
         DispatchMessageA(&m);
     }
+}
+
+// The case a child scenario runs, which its parent chose with setChildCase before starting it:
+// one scenario then stands for several calls that each end the process.
+inline int childCase()
+{
+    const char *v = getenv("CVGUI_CHILD_CASE");
+    return v != nullptr ? atoi(v) : 0;
+}
+
+inline void setChildCase(int n)
+{
+    _putenv_s("CVGUI_CHILD_CASE", std::to_string(n).c_str());
 }
 
 // Waits on a second thread for a new window titled `title`, records it, and presses `button`.
