@@ -13,11 +13,13 @@
 #include <Xm/RowColumn.h>
 #include <Xm/ScrollBar.h>
 #include <Xm/ScrolledW.h>
+#include <Xm/Text.h>
 #include <Xm/ToggleB.h>
 #include <functional>
 
 using motif::app;
 using motif::labelText;
+using motif::value;
 
 namespace {
 
@@ -56,6 +58,8 @@ std::vector<BuilderCase> builders()
         {"AddAButton", [p](const char *n) { return AddAButton(p, nullptr, n, nullptr, nullptr); }, "arrowButton", xmArrowButtonWidgetClass},
         {"AddBBoard", [p](const char *n) { return AddBBoard(p, n); }, "bboard", xmBulletinBoardWidgetClass},
         {"AddBBoardD", [p](const char *n) { return AddBBoardD(p, n, "t"); }, "bboardD", xmBulletinBoardWidgetClass},
+        {"AddDiagSh", [p](const char *n) { return AddDiagSh(p, n); }, "dialog", xmDialogShellWidgetClass},
+        {"AddPopupDialog", [p](const char *n) { return AddPopupDialog(p, "t", n); }, "topDiag", topLevelShellWidgetClass},
         {"AddMotifForm", [p](const char *n) { return AddMotifForm(p, n); }, "form", xmFormWidgetClass},
         {"AddMotifFormD", [p](const char *n) { return AddMotifFormD(p, n, "t"); }, "form_d", xmFormWidgetClass},
         {"AddDraw", [p](const char *n) { return AddDraw(p, n); }, "draw", xmDrawingAreaWidgetClass},
@@ -70,16 +74,12 @@ std::vector<BuilderCase> builders()
         {"AddRadioBox", [p](const char *n) { return AddRadioBox(p, n); }, "radioBox", xmRowColumnWidgetClass},
         {"AddSBar", [p](const char *n) { return AddSBar(p, n); }, "scrollBar", xmScrollBarWidgetClass},
         {"AddSWin", [p](const char *n) { return AddSWin(p, n); }, "scrolledWindow", xmScrolledWindowWidgetClass},
+        {"AddText", [p](const char *n) { return AddText(p, n); }, "text", xmTextWidgetClass},
+        {"AddTEdit", [p](const char *n) { return AddTEdit(p, n); }, "textEdit", xmTextWidgetClass},
+        {"AddSEdit", [p](const char *n) { return AddSEdit(p, n); }, "scrolledEdit", xmTextWidgetClass},
         {"AddMTButton", [p](const char *n) { return AddMTButton(p, "x", n, False, nullptr, nullptr); }, "tbutton", xmToggleButtonWidgetClass},
         {"AddMTButtonG", [p](const char *n) { return AddMTButtonG(p, "x", n, False, nullptr, nullptr); }, "tbutton", xmToggleButtonWidgetClass},
     };
-}
-
-template <typename T> T getValue(Widget w, const char *resource)
-{
-    T value{};
-    XtVaGetValues(w, resource, &value, nullptr);
-    return value;
 }
 
 } // namespace
@@ -126,16 +126,16 @@ TEST(StagedArguments, CallersResourcesApplyAndTheBuildersOwnWin)
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 13), widgetArgCnt++;
     XtSetArg(widgetArgs[widgetArgCnt], XmNalignment, XmALIGNMENT_END), widgetArgCnt++;
     Widget text = AddSText(p, nullptr, "left");
-    EXPECT_EQ(getValue<unsigned char>(text, XmNalignment), XmALIGNMENT_BEGINNING);
-    EXPECT_EQ(getValue<Dimension>(text, XmNmarginWidth), 13);
+    EXPECT_EQ(value<unsigned char>(text, XmNalignment), XmALIGNMENT_BEGINNING);
+    EXPECT_EQ(value<Dimension>(text, XmNmarginWidth), 13);
     EXPECT_EQ(widgetArgCnt, 0u);
 
     XtSetArg(widgetArgs[widgetArgCnt], XmNshadowType, XmSHADOW_ETCHED_OUT), widgetArgCnt++;
-    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
+    EXPECT_EQ(value<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
     XtSetArg(widgetArgs[widgetArgCnt], XmNorientation, XmVERTICAL), widgetArgCnt++;
-    EXPECT_EQ(getValue<unsigned char>(AddHRowCol(p, nullptr), XmNorientation), XmHORIZONTAL);
+    EXPECT_EQ(value<unsigned char>(AddHRowCol(p, nullptr), XmNorientation), XmHORIZONTAL);
     XtSetArg(widgetArgs[widgetArgCnt], XmNset, False), widgetArgCnt++;
-    EXPECT_TRUE(getValue<Boolean>(AddMTButton(p, "t", nullptr, True, nullptr, nullptr), XmNset));
+    EXPECT_TRUE(value<Boolean>(AddMTButton(p, "t", nullptr, True, nullptr, nullptr), XmNset));
 }
 
 TEST(LabelRule, LabelGivenInTheCallAppliesUnlessTheResourceFileGivesOne)
@@ -155,51 +155,50 @@ TEST(LabelRule, LabelGivenInTheCallAppliesUnlessTheResourceFileGivesOne)
 TEST(Containers, FrameShadowFollowsTheType)
 {
     Widget p = parentForm();
-    unsigned char motifDefault = getValue<unsigned char>(XmCreateFrame(p, const_cast<char *>("f"), nullptr, 0), XmNshadowType);
-    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
-    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 2), XmNshadowType), XmSHADOW_OUT);
-    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 0), XmNshadowType), motifDefault);
-    EXPECT_EQ(getValue<unsigned char>(AddFrame(p, nullptr, 3), XmNshadowType), motifDefault);
+    unsigned char motifDefault = value<unsigned char>(XmCreateFrame(p, const_cast<char *>("f"), nullptr, 0), XmNshadowType);
+    EXPECT_EQ(value<unsigned char>(AddFrame(p, nullptr, 1), XmNshadowType), XmSHADOW_IN);
+    EXPECT_EQ(value<unsigned char>(AddFrame(p, nullptr, 2), XmNshadowType), XmSHADOW_OUT);
+    EXPECT_EQ(value<unsigned char>(AddFrame(p, nullptr, 0), XmNshadowType), motifDefault);
+    EXPECT_EQ(value<unsigned char>(AddFrame(p, nullptr, 3), XmNshadowType), motifDefault);
 }
 
+// The flags word: 0x8000 horizontal, 0x4000 packed in columns with their count in bits 8-11,
+// spacing in the low byte; what a flag leaves out stays as a plain row column has it.
 TEST(Containers, ButtonBoxReadsItsFlagsBitWise)
 {
     Widget p = parentForm();
     Widget plain = AddRowCol(p, nullptr);
-    Widget none = AddButtonBox(p, nullptr, 0);
-    EXPECT_EQ(getValue<unsigned char>(none, XmNorientation), getValue<unsigned char>(plain, XmNorientation));
-    EXPECT_EQ(getValue<unsigned char>(none, XmNpacking), getValue<unsigned char>(plain, XmNpacking));
-    EXPECT_EQ(getValue<Dimension>(none, XmNspacing), getValue<Dimension>(plain, XmNspacing));
-
-    Widget horizontal = AddButtonBox(p, nullptr, 0x8000);
-    EXPECT_EQ(getValue<unsigned char>(horizontal, XmNorientation), XmHORIZONTAL);
-
-    Widget columns = AddButtonBox(p, nullptr, 0x4000);
-    EXPECT_EQ(getValue<unsigned char>(columns, XmNpacking), XmPACK_COLUMN);
-    EXPECT_EQ(getValue<short>(columns, XmNnumColumns), getValue<short>(plain, XmNnumColumns));
-
-    Widget three = AddButtonBox(p, nullptr, 0x4300);
-    EXPECT_EQ(getValue<unsigned char>(three, XmNpacking), XmPACK_COLUMN);
-    EXPECT_EQ(getValue<short>(three, XmNnumColumns), 3);
-
-    // Column bits mean nothing without the column flag.
-    Widget ignored = AddButtonBox(p, nullptr, 0x0300);
-    EXPECT_EQ(getValue<short>(ignored, XmNnumColumns), getValue<short>(plain, XmNnumColumns));
-
-    Widget spaced = AddButtonBox(p, nullptr, 0x8000 | 0x0011);
-    EXPECT_EQ(getValue<Dimension>(spaced, XmNspacing), 17);
-    EXPECT_EQ(getValue<unsigned char>(spaced, XmNorientation), XmHORIZONTAL);
+    const unsigned char vertical = value<unsigned char>(plain, XmNorientation), tight = value<unsigned char>(plain, XmNpacking);
+    const short columns = value<short>(plain, XmNnumColumns);
+    const Dimension spacing = value<Dimension>(plain, XmNspacing);
+    struct Case {
+        int flags;
+        unsigned char orientation, packing;
+        short numColumns;
+        Dimension spacing;
+    };
+    for (const Case &c : {Case{0, vertical, tight, columns, spacing}, Case{0x8000, XmHORIZONTAL, tight, columns, spacing},
+                          Case{0x4000, vertical, XmPACK_COLUMN, columns, spacing}, Case{0x4300, vertical, XmPACK_COLUMN, 3, spacing},
+                          Case{0x0300, vertical, tight, columns, spacing} /* column bits without the column flag */,
+                          Case{0x8011, XmHORIZONTAL, tight, columns, 17}}) {
+        SCOPED_TRACE(c.flags);
+        Widget box = AddButtonBox(p, nullptr, c.flags);
+        EXPECT_EQ(value<unsigned char>(box, XmNorientation), c.orientation);
+        EXPECT_EQ(value<unsigned char>(box, XmNpacking), c.packing);
+        EXPECT_EQ(value<short>(box, XmNnumColumns), c.numColumns);
+        EXPECT_EQ(value<Dimension>(box, XmNspacing), c.spacing);
+    }
 }
 
 TEST(Containers, PanedWindowCanHideItsSashes)
 {
     Widget p = parentForm();
     Widget hidden = AddVPane(p, nullptr, True);
-    EXPECT_EQ(getValue<Dimension>(hidden, XmNsashHeight), 1);
-    EXPECT_FALSE(getValue<Boolean>(hidden, XmNseparatorOn));
+    EXPECT_EQ(value<Dimension>(hidden, XmNsashHeight), 1);
+    EXPECT_FALSE(value<Boolean>(hidden, XmNseparatorOn));
     Widget shown = AddVPane(p, nullptr, False);
-    EXPECT_GT(getValue<Dimension>(shown, XmNsashHeight), 1);
-    EXPECT_TRUE(getValue<Boolean>(shown, XmNseparatorOn));
+    EXPECT_GT(value<Dimension>(shown, XmNsashHeight), 1);
+    EXPECT_TRUE(value<Boolean>(shown, XmNseparatorOn));
 }
 
 TEST(DialogBuilders, MakeTheContainerInADialogShellWithItsTitle)
@@ -207,18 +206,18 @@ TEST(DialogBuilders, MakeTheContainerInADialogShellWithItsTitle)
     Widget p = parentForm();
     Widget board = AddBBoardD(p, "board", "Board Title");
     ASSERT_TRUE(XmIsDialogShell(XtParent(board)));
-    EXPECT_EQ(std::string(getValue<char *>(XtParent(board), XmNtitle)), "Board Title");
+    EXPECT_EQ(std::string(value<char *>(XtParent(board), XmNtitle)), "Board Title");
 
     // Without a title the bulletin board dialog is titled with its name.
-    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddBBoardD(p, "untitledBoard", nullptr)), XmNtitle)), "untitledBoard");
-    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddBBoardD(p, nullptr, nullptr)), XmNtitle)), "bboardD");
+    EXPECT_EQ(std::string(value<char *>(XtParent(AddBBoardD(p, "untitledBoard", nullptr)), XmNtitle)), "untitledBoard");
+    EXPECT_EQ(std::string(value<char *>(XtParent(AddBBoardD(p, nullptr, nullptr)), XmNtitle)), "bboardD");
 
     Widget form = AddMotifFormD(p, "formDialog", "Form Title");
     ASSERT_TRUE(XmIsDialogShell(XtParent(form)));
-    EXPECT_EQ(std::string(getValue<char *>(XtParent(form), XmNtitle)), "Form Title");
-    EXPECT_EQ(std::string(getValue<char *>(XtParent(AddMotifFormD(p, "namedForm", nullptr)), XmNtitle)), "namedForm");
+    EXPECT_EQ(std::string(value<char *>(XtParent(form), XmNtitle)), "Form Title");
+    EXPECT_EQ(std::string(value<char *>(XtParent(AddMotifFormD(p, "namedForm", nullptr)), XmNtitle)), "namedForm");
     // Neither name nor title: the form dialog sets no title, the shell keeps its own.
     Widget anonymous = AddMotifFormD(p, nullptr, nullptr);
-    std::string shellTitle = getValue<char *>(XtParent(anonymous), XmNtitle);
+    std::string shellTitle = value<char *>(XtParent(anonymous), XmNtitle);
     EXPECT_EQ(shellTitle, XtName(XtParent(anonymous)));
 }

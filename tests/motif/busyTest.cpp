@@ -30,11 +30,9 @@ Shown window(const char *name, bool show = true)
     s.shell = motif::newTopLevel(name);
     XtVaSetValues(s.shell, XmNx, 20 + 200 * (placed % 6), XmNy, 40 + 180 * (placed / 6 % 5), nullptr);
     placed++;
-    s.form = XmCreateForm(s.shell, const_cast<char *>("form"), nullptr, 0);
-    XtVaSetValues(s.form, XmNwidth, 160, XmNheight, 100, nullptr);
+    s.form = motif::sizedForm(s.shell, 160, 100);
     s.button = XmCreatePushButton(s.form, const_cast<char *>("work"), nullptr, 0);
     XtManageChild(s.button);
-    XtManageChild(s.form);
     if (show) {
         EXPECT_TRUE(motif::popUp(s.shell));
     }

@@ -98,6 +98,16 @@ std::vector<XColor> allCells(Display *d)
     return cells;
 }
 
+// How far the cell of the colormap nearest to a colour is from it.
+unsigned int nearestDistance(Display *d, const XColor &wanted)
+{
+    unsigned int best = ~0u;
+    for (const XColor &c : allCells(d)) {
+        best = std::min(best, distance(c, wanted));
+    }
+    return best;
+}
+
 class EightBitScreen : public ::testing::Test {
 protected:
     void SetUp() override
@@ -141,7 +151,7 @@ TEST_F(EightBitScreen, FreeCellCountIsExactAndCostsNoCells)
     EXPECT_EQ(numFreeColorCells(d), 0);
 }
 
-TEST_F(EightBitScreen, NearColourSharesTheExistingCell)
+TEST_F(EightBitScreen, NearColourSharesTheExistingCellAndAFarOneGetsANewCell)
 {
     XColor red = rgb(65535, 0, 0);
     ASSERT_NE(XAllocColor(d, colormapOf(d), &red), 0);
@@ -161,23 +171,17 @@ TEST_F(EightBitScreen, NearColourSharesTheExistingCell)
     EXPECT_EQ(numFreeColorCells(d), free);
     EXPECT_EQ(tableQueries, 1);
 
-    unsigned long pixels[] = {red.pixel, wanted.pixel, exact.pixel};
-    XFreeColors(d, colormapOf(d), pixels, 3, 0);
-    XSync(d, False);
-}
-
-TEST_F(EightBitScreen, FarColourGetsANewCell)
-{
-    XColor wanted = rgb(0x1200, 0x5600, 0x9a00);
-    int free = numFreeColorCells(d);
-    ASSERT_NE(allocClosestColor(d, colormapOf(d), &wanted, 0), 0);
+    XColor far = rgb(0x1200, 0x5600, 0x9a00);
+    ASSERT_NE(allocClosestColor(d, colormapOf(d), &far, 0), 0);
     EXPECT_EQ(numFreeColorCells(d), free - 1);
     XColor cell{};
-    cell.pixel = wanted.pixel;
+    cell.pixel = far.pixel;
     XQueryColor(d, colormapOf(d), &cell);
     EXPECT_EQ(cell.red, 0x1212);
     EXPECT_EQ(cell.blue, 0x9a9a);
-    XFreeColors(d, colormapOf(d), &wanted.pixel, 1, 0);
+
+    unsigned long pixels[] = {red.pixel, wanted.pixel, exact.pixel, far.pixel};
+    XFreeColors(d, colormapOf(d), pixels, 4, 0);
     XSync(d, False);
 }
 
@@ -216,19 +220,15 @@ TEST_F(EightBitScreen, FullColormapStillGivesTheNearestColour)
     }
     ASSERT_EQ(numFreeColorCells(d), 0);
 
-    std::vector<XColor> cells = allCells(d);
     XColor wanted = rgb(40000, 1000, 20000);
-    unsigned int best = ~0u;
-    for (const XColor &c : cells) {
-        best = std::min(best, distance(c, wanted));
-    }
+    unsigned int best = nearestDistance(d, wanted);
     XColor got = wanted;
     ASSERT_NE(allocClosestColor(d, colormapOf(d), &got, best), 0);
     EXPECT_EQ(distance(got, wanted), best);
     taken.push_back(got.pixel);
 
     // Nothing near enough and no cell left: the allocation fails.
-    cells = allCells(d);
+    std::vector<XColor> cells = allCells(d);
     XColor far{};
     for (unsigned short g = 0x0500;; g += 0x0100) {
         far = rgb(0x0300, g, 0x0700);
@@ -253,11 +253,7 @@ CHILD_TEST(ColourScenario, SmallestRejectedDistanceIsKept)
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(getSmallestDist(), 0x7FFFFFFFu);
     XColor wanted = rgb(0x1200, 0x5600, 0x9a00);
-    std::vector<XColor> cells = allCells(d);
-    unsigned int best = ~0u;
-    for (const XColor &c : cells) {
-        best = std::min(best, distance(c, wanted));
-    }
+    unsigned int best = nearestDistance(d, wanted);
     ASSERT_GT(best, 0u);
     ASSERT_NE(allocClosestColor(d, colormapOf(d), &wanted, 0), 0);
     EXPECT_EQ(getSmallestDist(), best);

@@ -10,6 +10,7 @@ using dialogs::DestroyWatch;
 using dialogs::windowTitle;
 using motif::app;
 using motif::labelText;
+using motif::textOf;
 
 namespace {
 
@@ -18,22 +19,7 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 // The newest "describeEvent" shell among parent's popups.
 Widget newestDescription(Widget parent)
 {
-    Widget found = nullptr;
-    for (Cardinal i = 0; i < parent->core.num_popups; i++) {
-        Widget shell = parent->core.popup_list[i];
-        if (strcmp(XtName(shell), "describeEvent") == 0 && !shell->core.being_destroyed) {
-            found = shell;
-        }
-    }
-    return found;
-}
-
-std::string textOf(Widget text)
-{
-    char *value = XmTextGetString(text);
-    std::string out = value != nullptr ? value : "";
-    XtFree(value);
-    return out;
+    return dialogs::newestDialog(parent, "describeEvent");
 }
 
 // The rows of the label/edit form, the first child of the dialog's form: labels and fields

@@ -12,7 +12,8 @@
 #include <Xm/PushBG.h>
 #include <Xm/List.h>
 #include <algorithm>
-#include <dirent.h>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
@@ -39,18 +40,18 @@ inline std::string windowTitle(Widget shell)
     return title;
 }
 
+inline bool isShownButton(Widget w)
+{
+    return (XmIsPushButton(w) || XmIsPushButtonGadget(w)) && XtIsManaged(w);
+}
+
 // Labels of the managed push buttons of a box, left to right as they are laid out.
 inline std::vector<std::string> buttonsShown(Widget box)
 {
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    XtVaGetValues(box, XmNchildren, &children, XmNnumChildren, &count, nullptr);
     std::vector<std::pair<Position, std::string>> found;
-    for (Cardinal i = 0; i < count; i++) {
-        if ((XmIsPushButton(children[i]) || XmIsPushButtonGadget(children[i])) && XtIsManaged(children[i])) {
-            Position x = 0;
-            XtVaGetValues(children[i], XmNx, &x, nullptr);
-            found.emplace_back(x, motif::labelText(children[i]));
+    for (Widget w : motif::children(box)) {
+        if (isShownButton(w)) {
+            found.emplace_back(motif::value<Position>(w, XmNx), motif::labelText(w));
         }
     }
     std::sort(found.begin(), found.end());
@@ -69,13 +70,9 @@ inline std::vector<std::string> labels(std::initializer_list<const char *> list)
 // The managed push button of a box that shows text.
 inline Widget buttonShowing(Widget box, const std::string &text)
 {
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    XtVaGetValues(box, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    for (Cardinal i = 0; i < count; i++) {
-        if ((XmIsPushButton(children[i]) || XmIsPushButtonGadget(children[i])) && XtIsManaged(children[i]) &&
-            motif::labelText(children[i]) == text) {
-            return children[i];
+    for (Widget w : motif::children(box)) {
+        if (isShownButton(w) && motif::labelText(w) == text) {
+            return w;
         }
     }
     return nullptr;
@@ -87,13 +84,8 @@ inline Widget findButton(Widget w, const std::string &text)
     if (XmIsPushButton(w) && XtIsManaged(w) && motif::labelText(w) == text) {
         return w;
     }
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    if (XtIsComposite(w)) {
-        XtVaGetValues(w, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    }
-    for (Cardinal i = 0; i < count; i++) {
-        if (Widget found = findButton(children[i], text)) {
+    for (Widget child : XtIsComposite(w) ? motif::children(w) : std::vector<Widget>()) {
+        if (Widget found = findButton(child, text)) {
             return found;
         }
     }
@@ -113,8 +105,9 @@ inline std::vector<std::string> listItems(Widget list)
     return out;
 }
 
-// The window manager's close request, as mwm sends it when the user closes the window.
-inline void closeWindow(Widget shell)
+// The window manager's close request, as mwm sends it when the user closes the window; left for
+// whatever loop runs next to handle.
+inline void sendCloseRequest(Widget shell)
 {
     XEvent e{};
     e.xclient.type = ClientMessage;
@@ -124,7 +117,33 @@ inline void closeWindow(Widget shell)
     e.xclient.data.l[0] = XInternAtom(XtDisplay(shell), "WM_DELETE_WINDOW", False);
     e.xclient.data.l[1] = CurrentTime;
     XSendEvent(XtDisplay(shell), XtWindow(shell), False, NoEventMask, &e);
+    XFlush(XtDisplay(shell));
+}
+
+inline void closeWindow(Widget shell)
+{
+    sendCloseRequest(shell);
     motif::pump();
+}
+
+// The shell of the process's save dialog, or null before one is made.
+inline Widget saveShell()
+{
+    Widget w = getSaveMsgW();
+    while (w != nullptr && !XtIsShell(w)) {
+        w = XtParent(w);
+    }
+    return w;
+}
+
+// What the user types into a text field, replacing what was there.
+inline void retype(Widget field, const std::string &text)
+{
+    XEvent e = motif::keyEvent(field);
+    XtCallActionProc(field, const_cast<char *>("select-all"), &e, nullptr, 0);
+    XtCallActionProc(field, const_cast<char *>("delete-selection"), &e, nullptr, 0);
+    String params[1] = {const_cast<char *>(text.c_str())};
+    XtCallActionProc(field, const_cast<char *>("insert-string"), &e, params, 1);
 }
 
 // A picture of a shell with its frame for the documentation, when CVGUI_SHOT_DIR names a directory.
@@ -173,13 +192,14 @@ struct DestroyWatch {
     bool await() { return motif::pumpUntil([&] { return destroyed; }); }
 };
 
-// The newest message box a call left on parent (a dialog shell among its popups).
+// The newest dialog a call left on parent: the widget of that name in one of its popup shells,
+// or the shell itself when it has the name.
 inline Widget newestDialog(Widget parent, const char *boxName)
 {
     Widget found = nullptr;
     WidgetList popups = parent->core.popup_list;
     for (Cardinal i = 0; i < parent->core.num_popups; i++) {
-        Widget box = XtNameToWidget(popups[i], boxName);
+        Widget box = strcmp(XtName(popups[i]), boxName) == 0 ? popups[i] : XtNameToWidget(popups[i], boxName);
         if (box != nullptr && !box->core.being_destroyed) {
             found = box;
         }
@@ -187,66 +207,63 @@ inline Widget newestDialog(Widget parent, const char *boxName)
     return found;
 }
 
-// A help viewer for CVW_HELP_VIEWER: a script that writes each request's arguments to a file.
-class HelpViewer {
+// Commands that record how they were run, in a directory of their own: each run leaves a file
+// "run.<pid>" with its $0 and then one argument a line.
+class RecordingCommands {
 public:
-    HelpViewer()
+    RecordingCommands()
     {
-        char dirTemplate[] = "/tmp/cvgui-viewer-XXXXXX";
-        dir_ = mkdtemp(dirTemplate);
-        script_ = dir_ + "/viewer.sh";
-        std::ofstream out(script_);
-        out << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" << dir_ << "/.req.$$\" && mv \"" << dir_ << "/.req.$$\" \""
-            << dir_ << "/request.$$\"\n";
-        out.close();
-        chmod(script_.c_str(), 0755);
-        setenv("CVW_HELP_VIEWER", script_.c_str(), 1);
+        char dirTemplate[] = "/tmp/cvgui-commands-XXXXXX";
+        dir = mkdtemp(dirTemplate);
     }
-    ~HelpViewer()
+    // Not through system(): after a launch the process may reap no child statuses.
+    ~RecordingCommands() { std::filesystem::remove_all(dir); }
+
+    // Writes a recording command at dir/name and returns its path.
+    std::string add(const std::string &name)
     {
-        unsetenv("CVW_HELP_VIEWER");
-        std::string cmd = "rm -rf '" + dir_ + "'";
-        if (system(cmd.c_str()) != 0) {
-            fprintf(stderr, "could not remove %s\n", dir_.c_str());
+        std::string path = dir + "/" + name;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path) << "#!/bin/sh\nt=" << dir << "/.run.$$\nprintf '%s\\n' \"$0\" \"$@\" >$t && mv $t "
+                            << dir << "/run.$$\n";
+        chmod(path.c_str(), 0755);
+        return path;
+    }
+
+    // The lines of the next run, $0 first; empty when none came in time.
+    std::vector<std::string> nextRun()
+    {
+        std::string file;
+        motif::pumpUntil([&] {
+            for (const auto &e : std::filesystem::directory_iterator(dir)) {
+                file = e.path().filename().string().rfind("run.", 0) == 0 ? e.path().string() : file;
+            }
+            return !file.empty();
+        });
+        std::vector<std::string> lines;
+        std::ifstream in(file);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
         }
+        unlink(file.c_str());
+        return lines;
     }
+
+    std::string dir;
+};
+
+// A help viewer for CVW_HELP_VIEWER that records each request.
+class HelpViewer : public RecordingCommands {
+public:
+    HelpViewer() { setenv("CVW_HELP_VIEWER", add("viewer.sh").c_str(), 1); }
+    ~HelpViewer() { unsetenv("CVW_HELP_VIEWER"); }
 
     // The arguments of the next request, one per element; empty when none came in time.
     std::vector<std::string> nextRequest()
     {
-        std::string file;
-        motif::pumpUntil([&] { return !(file = takeRequestFile()).empty(); });
-        std::vector<std::string> args;
-        if (file.empty()) {
-            return args;
-        }
-        std::ifstream in(file);
-        for (std::string line; std::getline(in, line);) {
-            args.push_back(line);
-        }
-        unlink(file.c_str());
-        return args;
+        std::vector<std::string> run = nextRun();
+        return run.empty() ? run : std::vector<std::string>(run.begin() + 1, run.end());
     }
-
-private:
-    std::string takeRequestFile()
-    {
-        DIR *d = opendir(dir_.c_str());
-        std::string found;
-        while (dirent *e = d != nullptr ? readdir(d) : nullptr) {
-            if (std::string(e->d_name).rfind("request.", 0) == 0) {
-                found = dir_ + "/" + e->d_name;
-                break;
-            }
-        }
-        if (d != nullptr) {
-            closedir(d);
-        }
-        return found;
-    }
-
-    std::string dir_;
-    std::string script_;
 };
 
 } // namespace dialogs

@@ -42,16 +42,15 @@ void answerWithoutData(Widget, XtPointer clientData, XtPointer)
 Widget freshParent(const char *name)
 {
     Widget shell = motif::newTopLevel(name);
-    Widget form = XmCreateForm(shell, const_cast<char *>("content"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 120, XmNheight, 40, nullptr);
-    XtManageChild(form);
+    motif::sizedForm(shell, 120, 40);
     EXPECT_TRUE(motif::popUp(shell));
     return shell;
 }
 
 } // namespace
 
-TEST(MessageBoxes, ErrorShowsOnlyCloseAndDestroysItselfOnIt)
+// OK destroys an error box that is not kept, and only hides one that is.
+TEST(MessageBoxes, ErrorShowsOnlyCloseAndGoesOnItKeptBoxesOnlyHide)
 {
     Widget box = AddError(app().shell, nullptr, "Disk full", False);
     EXPECT_STREQ(XtName(box), "error");
@@ -61,49 +60,19 @@ TEST(MessageBoxes, ErrorShowsOnlyCloseAndDestroysItselfOnIt)
     XtManageChild(box);
     ASSERT_TRUE(dialogs::shown(box));
     EXPECT_EQ(buttonsShown(box), labels({"Close"}));
-
     DestroyWatch watch(box);
     motif::click(XmMessageBoxGetChild(box, XmDIALOG_OK_BUTTON));
     EXPECT_TRUE(watch.await());
-}
 
-TEST(MessageBoxes, KindsKeepTheirButtonsWithCatalogueTexts)
-{
-    Widget warning = AddWarning(app().shell, "w", "m", True);
-    Widget inform = AddInform(app().shell, "i", "m", True);
-    Widget question = AddQuestion(app().shell, "q", "m", True);
-    for (Widget box : {warning, inform, question}) {
-        XtManageChild(box);
-        ASSERT_TRUE(dialogs::shown(box));
-    }
-    EXPECT_EQ(buttonsShown(warning), labels({"Close", "Cancel", "Help"}));
-    EXPECT_EQ(buttonsShown(inform), labels({"Close", "Cancel", "Help"}));
-    // A question is answered with OK, not closed.
-    EXPECT_EQ(buttonsShown(question), labels({"OK", "Cancel", "Help"}));
-
-    unsigned char type = 0;
-    XtVaGetValues(warning, XmNdialogType, &type, nullptr);
-    EXPECT_EQ(type, XmDIALOG_WARNING);
-    XtVaGetValues(inform, XmNdialogType, &type, nullptr);
-    EXPECT_EQ(type, XmDIALOG_INFORMATION);
-    XtVaGetValues(question, XmNdialogType, &type, nullptr);
-    EXPECT_EQ(type, XmDIALOG_QUESTION);
-    for (Widget box : {warning, inform, question}) {
-        XtDestroyWidget(XtParent(box));
-    }
-}
-
-TEST(MessageBoxes, KeptBoxOnlyHidesOnOk)
-{
-    Widget box = AddInform(app().shell, "kept", "Stays", True);
-    XtManageChild(box);
-    ASSERT_TRUE(dialogs::shown(box));
-    DestroyWatch watch(box);
-    motif::click(XmMessageBoxGetChild(box, XmDIALOG_OK_BUTTON));
-    EXPECT_TRUE(motif::pumpUntil([&] { return !XtIsManaged(box); }));
+    Widget kept = AddInform(app().shell, "kept", "Stays", True);
+    XtManageChild(kept);
+    ASSERT_TRUE(dialogs::shown(kept));
+    DestroyWatch keptWatch(kept);
+    motif::click(XmMessageBoxGetChild(kept, XmDIALOG_OK_BUTTON));
+    EXPECT_TRUE(motif::pumpUntil([&] { return !XtIsManaged(kept); }));
     motif::pump();
-    EXPECT_FALSE(watch.destroyed);
-    XtDestroyWidget(XtParent(box));
+    EXPECT_FALSE(keptWatch.destroyed);
+    XtDestroyWidget(XtParent(kept));
 }
 
 TEST(MessageBoxes, StagedButtonTextsWin)
@@ -137,35 +106,21 @@ TEST(MessageBoxes, PlainMessageBoxAndCloseRelabelling)
     XtDestroyWidget(XtParent(box));
 }
 
-TEST(DialogShells, DialogAndPopupShells)
+TEST(DialogShells, PopupDialogResizesAndShowsItsTitle)
 {
-    Widget dialog = AddDiagSh(app().shell, nullptr);
-    EXPECT_STREQ(XtName(dialog), "dialog");
-    EXPECT_TRUE(XmIsDialogShell(dialog));
-    EXPECT_EQ(widgetArgCnt, 0u);
-
     Widget popup = AddPopupDialog(app().shell, "Node Properties", nullptr);
-    EXPECT_STREQ(XtName(popup), "topDiag");
-    EXPECT_TRUE(XtIsTopLevelShell(popup));
-    Boolean resize = False;
-    XtVaGetValues(popup, XtNallowShellResize, &resize, nullptr);
-    EXPECT_TRUE(resize);
-    Widget form = XmCreateForm(popup, const_cast<char *>("f"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 100, XmNheight, 50, nullptr);
-    XtManageChild(form);
+    EXPECT_TRUE(motif::value<Boolean>(popup, XtNallowShellResize));
+    motif::sizedForm(popup, 100, 50);
     ASSERT_TRUE(motif::popUp(popup));
     EXPECT_EQ(windowTitle(popup), "Node Properties");
     XtDestroyWidget(popup);
-    XtDestroyWidget(dialog);
 }
 
 TEST(DialogShells, ShellPositionIsTheWindowManagersFrame)
 {
     Widget popup = AddPopupDialog(app().shell, "Placed", "placed");
     XtVaSetValues(popup, XmNx, 300, XmNy, 200, nullptr);
-    Widget form = XmCreateForm(popup, const_cast<char *>("f"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 100, XmNheight, 50, nullptr);
-    XtManageChild(form);
+    Widget form = motif::sizedForm(popup, 100, 50);
 
     Position x = -1, y = -1;
     GetShellPosition(form, &x, &y);
@@ -237,9 +192,7 @@ TEST(MessageDialogs, PendingArgumentsApplyAndLongTextsAreCut)
     XtSetArg(widgetArgs[widgetArgCnt], XmNmessageAlignment, XmALIGNMENT_CENTER), widgetArgCnt++;
     std::string longText(20000, 'x');
     Widget box = Error("%s", longText.c_str());
-    unsigned char alignment = 0;
-    XtVaGetValues(box, XmNmessageAlignment, &alignment, nullptr);
-    EXPECT_EQ(alignment, XmALIGNMENT_CENTER);
+    EXPECT_EQ(motif::value<unsigned char>(box, XmNmessageAlignment), XmALIGNMENT_CENTER);
     EXPECT_EQ(messageText(box), std::string(10239, 'x'));
     XtDestroyWidget(XtParent(box));
 }
@@ -295,9 +248,9 @@ TEST(Questions, UserChoiceOffersBothAnswersWithCancelAsDefault)
     XtDestroyWidget(parent);
 }
 
-TEST(Questions, CancelDestroysTheQuestion)
+TEST(Questions, OkAnswersWithItsDataAndHidesCancelDestroys)
 {
-    Widget parent = freshParent("cancelParent");
+    Widget parent = freshParent("okParent");
     Answer ok;
     getUserOK("Delete Node?", parent, "Delete 10.0.0.1?", answer, &ok, nullptr);
     Widget box = dialogs::newestDialog(parent, "question");
@@ -305,24 +258,18 @@ TEST(Questions, CancelDestroysTheQuestion)
     ASSERT_TRUE(dialogs::shown(box));
     EXPECT_EQ(windowTitle(XtParent(box)), "Delete Node?");
     EXPECT_EQ(buttonsShown(box), labels({"OK", "Cancel"}));
-    DestroyWatch watch(box);
-    motif::click(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
-    EXPECT_TRUE(watch.await());
-    EXPECT_EQ(ok.calls, 0);
-    XtDestroyWidget(parent);
-}
-
-TEST(Questions, OkAnswersWithItsDataAndHidesTheQuestion)
-{
-    Widget parent = freshParent("okParent");
-    Answer ok;
-    getUserOK("Delete Node?", parent, "Delete 10.0.0.1?", answer, &ok, nullptr);
-    Widget box = dialogs::newestDialog(parent, "question");
-    ASSERT_TRUE(dialogs::shown(box));
     motif::click(XmMessageBoxGetChild(box, XmDIALOG_OK_BUTTON));
     ASSERT_TRUE(motif::pumpUntil([&] { return ok.calls == 1; }));
     EXPECT_EQ(ok.data, &ok);
     EXPECT_TRUE(motif::pumpUntil([&] { return !XtIsManaged(box); }));
+
+    getUserOK("Delete Node?", parent, "Delete 10.0.0.1?", answer, &ok, nullptr);
+    box = dialogs::newestDialog(parent, "question");
+    ASSERT_TRUE(dialogs::shown(box));
+    DestroyWatch watch(box);
+    motif::click(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
+    EXPECT_TRUE(watch.await());
+    EXPECT_EQ(ok.calls, 1);
     XtDestroyWidget(parent);
 }
 
@@ -372,17 +319,12 @@ TEST(Questions, SaveOrDiscardNamesTheConfiguration)
     motif::click(dialogs::buttonShowing(box, "Save"));
     ASSERT_TRUE(motif::pumpUntil([&] { return nullDataAnswer.calls == 1; }));
     EXPECT_EQ(nullDataAnswer.data, nullptr);
-    XtDestroyWidget(parent);
-}
 
-TEST(Questions, LongConfigurationNamesAreCut)
-{
-    Widget parent = freshParent("longSaveParent");
-    std::string name(3000, 'n');
-    askToSaveOrClose(parent, name.c_str(), nullptr, nullptr);
-    Widget box = dialogs::newestDialog(parent, "question");
+    // A long configuration name is cut with the message.
+    askToSaveOrClose(parent, std::string(3000, 'n').c_str(), nullptr, nullptr);
+    box = dialogs::newestDialog(parent, "question");
     ASSERT_NE(box, nullptr);
-    std::string text = messageText(box);
+    text = messageText(box);
     EXPECT_EQ(text.size(), 1023u);
     EXPECT_EQ(text.rfind("You have made changes to the nnn", 0), 0u);
     XtDestroyWidget(parent);
@@ -410,9 +352,7 @@ TEST(DialogShellUtilities, CascadePlacesEachNewShellFurtherOn)
     setupDiagSh("More");
     EXPECT_EQ(widgetArgCnt, 8u);
     Widget shell = AddDiagSh(app().shell, "cascaded");
-    Widget form = XmCreateForm(shell, const_cast<char *>("f"), nullptr, 0);
-    XtVaSetValues(form, XmNheight, 60, nullptr);
-    XtManageChild(form);
+    Widget form = motif::sizedForm(shell, 200, 60);
     ASSERT_TRUE(dialogs::shown(form));
     EXPECT_EQ(windowTitle(shell), "More");
     XtDestroyWidget(shell);
@@ -445,12 +385,9 @@ TEST(DialogShellUtilities, ModalityIsAHintToTheWindowManager)
     Widget form = shownDialogShell("modal", 100, 50);
     Widget shell = XtParent(form);
     setMwmModal(shell, True);
-    int mode = -1;
-    XtVaGetValues(shell, XmNmwmInputMode, &mode, nullptr);
-    EXPECT_EQ(mode, MWM_INPUT_PRIMARY_APPLICATION_MODAL);
+    EXPECT_EQ(motif::value<int>(shell, XmNmwmInputMode), MWM_INPUT_PRIMARY_APPLICATION_MODAL);
     setMwmModal(shell, False);
-    XtVaGetValues(shell, XmNmwmInputMode, &mode, nullptr);
-    EXPECT_EQ(mode, MWM_INPUT_MODELESS);
+    EXPECT_EQ(motif::value<int>(shell, XmNmwmInputMode), MWM_INPUT_MODELESS);
     EXPECT_EQ(widgetArgCnt, 0u);
     EXPECT_EQ(reportedInternalError(), "");
 
@@ -463,9 +400,7 @@ TEST(DialogShellUtilities, ModalityIsAHintToTheWindowManager)
 TEST(DialogShellUtilities, MinimumSizeFromValuesOrTheRealizedSize)
 {
     Widget shell = AddPopupDialog(app().shell, "Sized", "sized");
-    Widget form = XmCreateForm(shell, const_cast<char *>("f"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 400, XmNheight, 300, nullptr);
-    XtManageChild(form);
+    Widget form = motif::sizedForm(shell, 400, 300);
     int minWidth = 0, minHeight = 0; // a shell's minimum size is an int
 
     SetMinSizeOfDiagSh(shell, True, 0, 0);
@@ -520,9 +455,8 @@ TEST(DialogShellUtilities, ResizableWithoutMinimize)
     ASSERT_GE(count, 3u);
     auto *hints = reinterpret_cast<long *>(data);
     EXPECT_EQ(hints[1], MWM_FUNC_RESIZE | MWM_FUNC_MOVE | MWM_FUNC_MAXIMIZE | MWM_FUNC_CLOSE);
-    EXPECT_EQ(hints[1], 54);
-    EXPECT_EQ(hints[2], 94);
-    EXPECT_FALSE(hints[2] & MWM_DECOR_MINIMIZE);
+    EXPECT_EQ(hints[2], MWM_DECOR_BORDER | MWM_DECOR_RESIZEH | MWM_DECOR_TITLE | MWM_DECOR_MENU | MWM_DECOR_MAXIMIZE)
+        << "no minimize button";
     XFree(data);
     XtDestroyWidget(shell);
 }
@@ -569,9 +503,5 @@ TEST(German, DialogsShowTheGermanTexts)
     std::string saved = lang != nullptr ? lang : "";
     setenv("LANG", "de_DE.UTF-8", 1);
     EXPECT_TRUE(runIsolated("GermanScenario.InChild_DialogsShowTheGermanTexts"));
-    if (lang != nullptr) {
-        setenv("LANG", saved.c_str(), 1);
-    } else {
-        unsetenv("LANG");
-    }
+    lang != nullptr ? setenv("LANG", saved.c_str(), 1) : unsetenv("LANG");
 }

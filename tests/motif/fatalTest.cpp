@@ -28,39 +28,6 @@ void exitProc(int status)
     fflush(stdout);
 }
 
-// The user's click, left for the fatal report's own loop to handle.
-void clickLater(Widget w)
-{
-    Display *d = XtDisplayOfObject(w);
-    Window child;
-    int x = 0, y = 0;
-    XTranslateCoordinates(d, XtWindowOfObject(w), DefaultRootWindow(d), 0, 0, &x, &y, &child);
-    Position gx = 0, gy = 0;
-    Dimension width = 0, height = 0;
-    XtVaGetValues(w, XmNx, &gx, XmNy, &gy, XmNwidth, &width, XmNheight, &height, nullptr);
-    if (!XtIsWidget(w)) {
-        x += gx;
-        y += gy;
-    }
-    XTestFakeMotionEvent(d, -1, x + width / 2, y + height / 2, CurrentTime);
-    XTestFakeButtonEvent(d, 1, True, CurrentTime);
-    XTestFakeButtonEvent(d, 1, False, CurrentTime);
-    XFlush(d);
-}
-
-void sendDeleteWindow(Widget shell)
-{
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = XtWindow(shell);
-    e.xclient.message_type = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_PROTOCOLS"), False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(XtDisplay(shell), XtWindow(shell), False, NoEventMask, &e);
-    XFlush(XtDisplay(shell));
-}
-
 void step(XtPointer, XtIntervalId *);
 
 void again()
@@ -89,15 +56,13 @@ void step(XtPointer, XtIntervalId *)
                 << text;
         }
         EXPECT_EQ(buttonsShown(fatalBox), labels({"Close Application"}));
-        unsigned char style = 0xFF;
-        XtVaGetValues(fatalBox, XmNdialogStyle, &style, nullptr);
-        EXPECT_EQ(style, expectedStyle);
+        EXPECT_EQ(motif::value<unsigned char>(fatalBox, XmNdialogStyle), expectedStyle);
 
         Widget shell = XtParent(fatalBox);
         Atom deleteWindow = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
         XmAddWMProtocolCallback(shell, deleteWindow, [](Widget, XtPointer, XtPointer) { closeRequested = true; },
                                 nullptr);
-        sendDeleteWindow(shell);
+        dialogs::sendCloseRequest(shell);
         return again();
     }
     if (!closeRequested) {
@@ -107,14 +72,13 @@ void step(XtPointer, XtIntervalId *)
     EXPECT_TRUE(motif::isViewable(XtParent(fatalBox)));
     printf("window manager close ignored\n");
     fflush(stdout);
-    clickLater(XmMessageBoxGetChild(fatalBox, XmDIALOG_OK_BUTTON));
+    // The click is left for the report's own loop to handle.
+    motif::sendClick(XmMessageBoxGetChild(fatalBox, XmDIALOG_OK_BUTTON));
 }
 
 void startWatching()
 {
-    Widget form = XmCreateForm(app().shell, const_cast<char *>("tool"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 200, XmNheight, 100, nullptr);
-    XtManageChild(form);
+    motif::sizedForm(app().shell, 200, 100, "tool");
     ASSERT_TRUE(motif::showShell(app().shell));
     again();
     // A report that cannot be closed any more ends the scenario instead of hanging it.
@@ -182,46 +146,33 @@ CHILD_TEST(FatalScenario, NotAShell)
     tellUserThenExit(exitProc, form, "Lost the map session");
 }
 
-TEST(FatalReport, UserReadsItAndClosesTheApplication)
+// Every scenario ends the process with status 1; what its output must and must never say.
+TEST(FatalReport, EachScenarioEndsTheProcessWithStatusOne)
 {
-    IsolatedRun run = runTestProcess("FatalScenario.InChild_InternalErrorWithoutExtra");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("window manager close ignored\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("exit procedure called with 1; checks passed"), std::string::npos) << run.output;
-}
-
-TEST(FatalReport, ModelessWhenAskedAndExtraTextLast)
-{
-    IsolatedRun run = runTestProcess("FatalScenario.InChild_ModelessReportWithExtraText");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("window manager close ignored\n"), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find("Failure"), std::string::npos) << run.output;
-}
-
-TEST(FatalReport, LongTextsAreCut)
-{
-    IsolatedRun run = runTestProcess("FatalScenario.InChild_LongTextIsCut");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("exit procedure called with 1; checks passed"), std::string::npos) << run.output;
-}
-
-TEST(FatalReport, BuilderWithNoRoomLeftStopsInsteadOfOverrunning)
-{
-    IsolatedRun run = runTestProcess("FatalScenario.InChild_FullArgumentListStopsTheBuilder");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_EQ(run.output.find("builder returned"), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find("Failure"), std::string::npos) << run.output;
-}
-
-TEST(FatalReport, WithoutAShellTheTextGoesToStandardErrorAtOnce)
-{
-    for (const char *scenario : {"FatalScenario.InChild_NoShellWritesToStandardError",
-                                 "FatalScenario.InChild_NotAShell"}) {
-        IsolatedRun run = runTestProcess(scenario);
+    struct Case {
+        const char *scenario;
+        std::vector<std::string> says, never;
+    };
+    const Case cases[] = {
+        // The user reads the report; the window manager's close is ignored; Close Application exits.
+        {"InternalErrorWithoutExtra", {"window manager close ignored\n", "exit procedure called with 1; checks passed"}, {}},
+        {"ModelessReportWithExtraText", {"window manager close ignored\n"}, {"Failure"}},
+        {"LongTextIsCut", {"exit procedure called with 1; checks passed"}, {}},
+        // A builder with no room left for its resources stops instead of overrunning the list.
+        {"FullArgumentListStopsTheBuilder", {}, {"builder returned", "Failure"}},
+        // Without a shell the text goes to standard error at once, before any exit procedure.
+        {"NoShellWritesToStandardError", {"Cannot open display :99\n"}, {"exit procedure"}},
+        {"NotAShell", {"Lost the map session\n"}, {"exit procedure"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.scenario);
+        IsolatedRun run = runTestProcess(std::string("FatalScenario.InChild_") + c.scenario);
         EXPECT_EQ(run.status, 1) << run.output;
-        EXPECT_EQ(run.output.find("exit procedure"), std::string::npos) << run.output;
-        EXPECT_TRUE(run.output.find("Cannot open display :99\n") != std::string::npos ||
-                    run.output.find("Lost the map session\n") != std::string::npos)
-            << run.output;
+        for (const std::string &text : c.says) {
+            EXPECT_NE(run.output.find(text), std::string::npos) << text << " in:\n" << run.output;
+        }
+        for (const std::string &text : c.never) {
+            EXPECT_EQ(run.output.find(text), std::string::npos) << text << " in:\n" << run.output;
+        }
     }
 }

@@ -112,14 +112,9 @@ CHILD_TEST(FontScenario, DefaultFontForTheTitledList)
     Widget title = nullptr, shown = nullptr;
     Widget synced = AddMSyncTitleAndList(app().shell, shownForm("titled"), const_cast<char *>("Name   Address"), 20, 4,
                                          XmBROWSE_SELECT, &title, &shown);
-    XmFontList listFont = nullptr, titleFont = nullptr;
-    XtVaGetValues(shown, XmNfontList, &listFont, nullptr);
-    XtVaGetValues(title, XmNfontList, &titleFont, nullptr);
-    EXPECT_EQ(widthsOf(listFont), std::make_pair(6, 6));
-    EXPECT_EQ(widthsOf(titleFont), std::make_pair(6, 6));
-    Dimension width = 0;
-    XtVaGetValues(synced, XmNwidth, &width, nullptr);
-    EXPECT_EQ(width, 120);
+    EXPECT_EQ(widthsOf(motif::value<XmFontList>(shown, XmNfontList)), std::make_pair(6, 6));
+    EXPECT_EQ(widthsOf(motif::value<XmFontList>(title, XmNfontList)), std::make_pair(6, 6));
+    EXPECT_EQ(motif::value<Dimension>(synced, XmNwidth), 120);
 }
 
 CHILD_TEST(FontScenario, UnknownOrProportionalNamesArePassedOverSilently)

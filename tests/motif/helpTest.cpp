@@ -33,30 +33,19 @@ Menu menuWindow(const char *name)
 {
     Menu m;
     m.shell = motif::newTopLevel(name);
-    Widget form = XmCreateForm(m.shell, const_cast<char *>("form"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 300, XmNheight, 120, nullptr);
-    m.bar = XmCreateMenuBar(form, const_cast<char *>("bar"), nullptr, 0);
+    m.bar = XmCreateMenuBar(motif::sizedForm(m.shell, 300, 120), const_cast<char *>("bar"), nullptr, 0);
     m.pane = XmCreatePulldownMenu(m.bar, const_cast<char *>("helpPane"), nullptr, 0);
     m.cascade = XmCreateCascadeButton(m.bar, const_cast<char *>("Help"), nullptr, 0);
     XtVaSetValues(m.cascade, XmNsubMenuId, m.pane, nullptr);
     XtManageChild(m.cascade);
     XtManageChild(m.bar);
-    XtManageChild(form);
     return m;
-}
-
-std::vector<Widget> entries(Widget pane)
-{
-    WidgetList children;
-    Cardinal count;
-    XtVaGetValues(pane, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    return std::vector<Widget>(children, children + count);
 }
 
 std::vector<std::string> entryLabels(Widget pane)
 {
     std::vector<std::string> out;
-    for (Widget w : entries(pane)) {
+    for (Widget w : motif::children(pane)) {
         out.push_back(labelText(w));
     }
     return out;
@@ -73,7 +62,7 @@ void choose(const Menu &m, Widget entry)
 
 Widget entryShowing(Widget pane, const std::string &label)
 {
-    for (Widget w : entries(pane)) {
+    for (Widget w : motif::children(pane)) {
         if (labelText(w) == label) {
             return w;
         }
@@ -110,6 +99,16 @@ TEST(HelpMenu, EntriesInOrderEachShowingItsTopic)
         choose(m, entryShowing(m.pane, t.first));
         EXPECT_EQ(viewer.nextRequest(), labels({"volume", t.second.c_str()}));
     }
+
+    // The Close entry a tool adds calls its procedure with its data.
+    static int closes, token;
+    static XtPointer seen;
+    Widget close = AddMCloseMenuPB(m.pane, [](Widget, XtPointer data, XtPointer) { closes++, seen = data; }, &token);
+    EXPECT_STREQ(XtName(close), "closeMenuButton");
+    EXPECT_EQ(labelText(close), "Close");
+    choose(m, close);
+    EXPECT_TRUE(motif::pumpUntil([] { return closes == 1; }));
+    EXPECT_EQ(seen, &token);
     XtDestroyWidget(m.shell);
 }
 
@@ -145,23 +144,6 @@ TEST(HelpMenu, OnApplicationUsesTheHandlerOfItsKindAndAboutItsProcedure)
     choose(m, entryShowing(m.pane, "About Events"));
     EXPECT_TRUE(motif::pumpUntil([] { return aboutCalls == 1; }));
     EXPECT_EQ(aboutData, nullptr);
-    XtDestroyWidget(m.shell);
-}
-
-TEST(HelpMenu, CloseEntry)
-{
-    Menu m = menuWindow("closeWindow");
-    static int closes;
-    static int token;
-    static XtPointer seen;
-    Widget close = AddMCloseMenuPB(m.pane, [](Widget, XtPointer data, XtPointer) { closes++, seen = data; }, &token);
-    EXPECT_STREQ(XtName(close), "closeMenuButton");
-    EXPECT_EQ(labelText(close), "Close");
-    EXPECT_TRUE(XtIsManaged(close));
-    ASSERT_TRUE(motif::popUp(m.shell));
-    choose(m, close);
-    EXPECT_TRUE(motif::pumpUntil([] { return closes == 1; }));
-    EXPECT_EQ(seen, &token);
     XtDestroyWidget(m.shell);
 }
 
@@ -285,16 +267,12 @@ OnItem onItemWindow(const char *name)
 {
     OnItem w;
     w.shell = motif::newTopLevel(name);
-    w.form = XmCreateForm(w.shell, const_cast<char *>("helpfulForm"), nullptr, 0);
-    XtVaSetValues(w.form, XmNwidth, 300, XmNheight, 120, nullptr);
+    w.form = motif::sizedForm(w.shell, 300, 120, "helpfulForm");
     w.label = XmCreateLabel(w.form, const_cast<char *>("nodeName"), nullptr, 0);
     XtVaSetValues(w.label, XmNtopAttachment, XmATTACH_FORM, XmNleftAttachment, XmATTACH_FORM, nullptr);
     XtManageChild(w.label);
-    XtManageChild(w.form);
     w.other = motif::newTopLevel("helpless");
-    Widget plain = XmCreateForm(w.other, const_cast<char *>("plain"), nullptr, 0);
-    XtVaSetValues(plain, XmNwidth, 200, XmNheight, 100, nullptr);
-    XtManageChild(plain);
+    motif::sizedForm(w.other, 200, 100, "plain");
     XtVaSetValues(w.other, XmNx, 600, XmNy, 400, nullptr);
     EXPECT_TRUE(motif::popUp(w.shell));
     EXPECT_TRUE(motif::popUp(w.other));
@@ -323,43 +301,39 @@ void formHelp(Widget, XtPointer, XtPointer call)
 
 } // namespace
 
-TEST(OnItemHelp, PickedWidgetAsksTheNearestWidgetWithHelp)
+// On-item help from w: the question arrow shows, the user clicks the label; whether it came to that.
+bool pickLabel(const OnItem &w, Widget start, const std::string &arrow)
+{
+    int x, y;
+    centreOf(w.label, x, y);
+    pid_t user = clickWhenArrowShows(x, y, arrow);
+    WlibOnItemHelp(start);
+    int status = -1;
+    waitpid(user, &status, 0);
+    return status == 0;
+}
+
+// The picked widget asks the nearest widget above it with help; with none, a warning on the shell.
+TEST(OnItemHelp, PickedWidgetAsksTheNearestWidgetWithHelpOrWarns)
 {
     OnItem w = onItemWindow("onItem");
-    XtAddCallback(w.form, XmNhelpCallback, formHelp, nullptr);
     std::string arrow = questionArrowImage(w.form);
     ASSERT_FALSE(arrow.empty());
 
-    int x, y;
-    centreOf(w.label, x, y);
-    pid_t user = clickWhenArrowShows(x, y, arrow);
-    WlibOnItemHelp(w.shell);
-    int status = -1;
-    waitpid(user, &status, 0);
-    EXPECT_EQ(status, 0) << "the question arrow showed and the user clicked";
+    XtAddCallback(w.form, XmNhelpCallback, formHelp, nullptr);
+    EXPECT_TRUE(pickLabel(w, w.shell, arrow));
     EXPECT_EQ(helpCalls, 1);
     EXPECT_EQ(helpReason, XmCR_HELP);
     EXPECT_EQ(helpEvent, nullptr);
-    XtDestroyWidget(w.shell);
-    XtDestroyWidget(w.other);
-}
 
-TEST(OnItemHelp, NoHelpFoundWarnsOnTheApplicationsShell)
-{
-    OnItem w = onItemWindow("noHelp");
-    std::string arrow = questionArrowImage(w.form);
-    int x, y;
-    centreOf(w.label, x, y);
-    pid_t user = clickWhenArrowShows(x, y, arrow);
-    WlibOnItemHelp(w.label);
-    int status = -1;
-    waitpid(user, &status, 0);
-    EXPECT_EQ(status, 0);
+    XtRemoveCallback(w.form, XmNhelpCallback, formHelp, nullptr);
+    EXPECT_TRUE(pickLabel(w, w.label, arrow));
     Widget box = dialogs::newestDialog(w.shell, "cvwContextHelpWarn");
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(dialogs::shown(box));
     EXPECT_EQ(messageText(box), "Unable to access context-sensitive\nhelp for the selected window.");
     EXPECT_EQ(dialogs::windowTitle(XtParent(box)), "Warning");
+    EXPECT_EQ(helpCalls, 1);
     XtDestroyWidget(w.shell);
     XtDestroyWidget(w.other);
 }

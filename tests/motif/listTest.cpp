@@ -164,9 +164,7 @@ TEST(Lists, ReplacingKeepsTheSelectionAtItsPositions)
     }
 
     Widget text = addLSEdit(form(), const_cast<char *>("first\nsecond"), "Notes", 30, 100, 4);
-    char *v = XmTextGetString(text);
-    EXPECT_STREQ(v, "first\nsecond");
-    XtFree(v);
+    EXPECT_EQ(motif::textOf(text), "first\nsecond");
     EXPECT_TRUE(XmTextGetEditable(text) && XtIsManaged(text) && value<short>(text, XmNrows) == 4);
 }
 

@@ -70,16 +70,13 @@ TEST(MenuEntries, StagedResourcesApplyToThePushButtonThenAreCleared)
     Widget pane = newPane();
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     Widget entry = AddPButton(pane, "Wide", nullptr, nullptr, nullptr);
-    Dimension margin = 0;
-    XtVaGetValues(entry, XmNmarginWidth, &margin, nullptr);
-    EXPECT_EQ(margin, 17);
+    EXPECT_EQ(motif::value<Dimension>(entry, XmNmarginWidth), 17);
     EXPECT_EQ(widgetArgCnt, 0u);
 
     // Cascades and separators take no staged resource, and clear them too.
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     Widget cascade = AddMCButton(menuBar(), "ignored", "Tools", newPane(), 0);
-    XtVaGetValues(cascade, XmNmarginWidth, &margin, nullptr);
-    EXPECT_NE(margin, 17);
+    EXPECT_NE(motif::value<Dimension>(cascade, XmNmarginWidth), 17);
     EXPECT_EQ(widgetArgCnt, 0u);
     XtSetArg(widgetArgs[widgetArgCnt], XmNmarginWidth, 17), widgetArgCnt++;
     AddSeparator(pane, nullptr);
@@ -113,15 +110,11 @@ TEST(MenuEntries, CommandNumbersRunThroughAHundredAndWrap)
     EXPECT_EQ(CVmenuEntryCommandId(pane), 0);
     EXPECT_EQ(CVmenuEntryForCommandId(2000), nullptr);
     EXPECT_EQ(CVmenuEntryForCommandId(3124), nullptr);
-}
 
-TEST(MenuEntries, DestroyedEntryNoLongerAnswersToItsNumber)
-{
-    Widget entry = AddPButton(newPane(), "gone", nullptr, nullptr, nullptr);
-    int id = CVmenuEntryCommandId(entry);
-    XtDestroyWidget(entry);
+    // A destroyed entry no longer answers to its number.
+    XtDestroyWidget(last);
     motif::pump();
-    EXPECT_EQ(CVmenuEntryForCommandId(id), nullptr);
+    EXPECT_EQ(CVmenuEntryForCommandId(firstId), nullptr);
 }
 
 TEST(MenuEntries, CascadeShowsItsNameAndOpensItsPane)
@@ -133,9 +126,7 @@ TEST(MenuEntries, CascadeShowsItsNameAndOpensItsPane)
     EXPECT_TRUE(XmIsCascadeButton(cascade));
     EXPECT_TRUE(XtIsManaged(cascade));
     EXPECT_EQ(labelText(cascade), "File");
-    Widget sub = nullptr;
-    XtVaGetValues(cascade, XmNsubMenuId, &sub, nullptr);
-    EXPECT_EQ(sub, pane);
+    EXPECT_EQ(motif::value<Widget>(cascade, XmNsubMenuId), pane);
     EXPECT_STREQ(XtName(AddMCButton(menuBar(), nullptr, nullptr, newPane(), 0)), "cbutton");
 
     Widget separator = AddSeparator(pane, nullptr);
@@ -223,13 +214,9 @@ TEST(MenuBuilders, BarPaneAndItemsWorkAsAUserChoosesThem)
     EXPECT_EQ(labelText(wrap), "Wrap lines");
 
     Widget cascade = nullptr;
-    WidgetList children;
-    Cardinal n = 0;
-    XtVaGetValues(bar, XmNchildren, &children, XmNnumChildren, &n, nullptr);
-    for (Cardinal i = 0; i < n; i++) {
-        Widget sub = nullptr;
-        XtVaGetValues(children[i], XmNsubMenuId, &sub, nullptr);
-        cascade = sub == pane ? children[i] : cascade;
+    WidgetList items = motif::value<WidgetList>(bar, XmNchildren);
+    for (Cardinal i = 0; i < motif::value<Cardinal>(bar, XmNnumChildren); i++) {
+        cascade = motif::value<Widget>(items[i], XmNsubMenuId) == pane ? items[i] : cascade;
     }
     ASSERT_NE(cascade, nullptr);
     EXPECT_EQ(labelText(cascade), "Edit");

@@ -16,6 +16,7 @@
 #include <Xm/Text.h>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -37,21 +38,14 @@ Widget tree()
 // The tree's item of a path of labels ("iso.org.dod"), or null while it is not made.
 Widget item(const std::string &path)
 {
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    XtVaGetValues(tree(), XmNchildren, &children, XmNnumChildren, &count, nullptr);
     Widget parent = nullptr;
     std::istringstream parts(path);
     for (std::string label; std::getline(parts, label, '.');) {
         Widget found = nullptr;
-        for (Cardinal i = 0; i < count && found == nullptr; i++) {
-            if (!XmIsIconGadget(children[i])) {
-                continue;
-            }
-            Widget entryParent = nullptr;
-            XtVaGetValues(children[i], XmNentryParent, &entryParent, nullptr);
-            if (entryParent == parent && motif::labelText(children[i]) == label) {
-                found = children[i];
+        for (Widget w : motif::children(tree())) {
+            if (found == nullptr && XmIsIconGadget(w) && motif::value<Widget>(w, XmNentryParent) == parent &&
+                motif::labelText(w) == label) {
+                found = w;
             }
         }
         if (found == nullptr) {
@@ -64,47 +58,47 @@ Widget item(const std::string &path)
 
 unsigned char outlineState(Widget w)
 {
-    unsigned char state = 0;
-    XtVaGetValues(w, XmNoutlineState, &state, nullptr);
-    return state;
+    return motif::value<unsigned char>(w, XmNoutlineState);
 }
 
-// Clicks a point of a gadget's row in the container, x pixels from the gadget's left edge.
-void clickAt(Widget gadget, int dx, bool control = false)
-{
-    Display *d = XtDisplayOfObject(gadget);
-    Position gx = 0, gy = 0;
-    Dimension h = 0;
-    XtVaGetValues(gadget, XmNx, &gx, XmNy, &gy, XmNheight, &h, nullptr);
-    int x = 0, y = 0;
-    Window child;
-    XTranslateCoordinates(d, XtWindow(tree()), DefaultRootWindow(d), gx + dx, gy + h / 2, &x, &y, &child);
-    KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
-    if (control) {
-        XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
-    }
-    XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
-    XTestFakeButtonEvent(d, 1, True, CurrentTime);
-    XTestFakeButtonEvent(d, 1, False, CurrentTime);
-    if (control) {
-        XTestFakeKeyEvent(d, ctrl, False, CurrentTime);
-    }
-    motif::pump();
-}
-
-void key(KeySym sym, bool control)
+// Runs what the user does with the Control key held down when control is true.
+void withControl(bool control, const std::function<void()> &act)
 {
     Display *d = motif::app().display;
     KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
     if (control) {
         XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
     }
-    XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, CurrentTime);
-    XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, CurrentTime);
+    act();
     if (control) {
         XTestFakeKeyEvent(d, ctrl, False, CurrentTime);
     }
     motif::pump();
+}
+
+// Clicks a point of a gadget's row in the container, x pixels from the gadget's left edge.
+void clickAt(Widget gadget, int dx, bool control = false)
+{
+    Display *d = XtDisplayOfObject(gadget);
+    Position gx = motif::value<Position>(gadget, XmNx), gy = motif::value<Position>(gadget, XmNy);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(d, XtWindow(tree()), DefaultRootWindow(d), gx + dx,
+                          gy + motif::value<Dimension>(gadget, XmNheight) / 2, &x, &y, &child);
+    withControl(control, [&] {
+        XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
+        XTestFakeButtonEvent(d, 1, True, CurrentTime);
+        XTestFakeButtonEvent(d, 1, False, CurrentTime);
+    });
+}
+
+void key(KeySym sym, bool control)
+{
+    Display *d = motif::app().display;
+    withControl(control, [&] {
+        XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, CurrentTime);
+        XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, CurrentTime);
+    });
 }
 
 std::vector<std::string> chosen()
@@ -118,10 +112,7 @@ std::vector<std::string> chosen()
 
 std::string nameField()
 {
-    char *text = XmTextGetString(XtNameToWidget(shown->selector, "*objectName"));
-    std::string copy = text;
-    XtFree(text);
-    return copy;
+    return motif::textOf(XtNameToWidget(shown->selector, "*objectName"));
 }
 
 std::vector<std::string> messages()
@@ -142,16 +133,10 @@ bool saysSomething(const std::string &part)
 // The value beside a label of a description's rows.
 std::string rowValue(Widget pane, const char *label)
 {
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    Widget rows = XtNameToWidget(pane, "form");
-    XtVaGetValues(rows, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    for (Cardinal i = 0; i + 1 < count; i++) {
-        if (XmIsLabel(children[i]) && motif::labelText(children[i]) == label) {
-            char *value = XmTextGetString(children[i + 1]);
-            std::string copy = value;
-            XtFree(value);
-            return copy;
+    std::vector<Widget> rows = motif::children(XtNameToWidget(pane, "form"));
+    for (size_t i = 0; i + 1 < rows.size(); i++) {
+        if (XmIsLabel(rows[i]) && motif::labelText(rows[i]) == label) {
+            return motif::textOf(rows[i + 1]);
         }
     }
     return "(no row)";
@@ -160,18 +145,14 @@ std::string rowValue(Widget pane, const char *label)
 // Whether a pane's rows form is tall enough to show its last row.
 bool rowsFit(Widget pane)
 {
-    Widget rows = XtNameToWidget(pane, "form");
-    WidgetList children = nullptr;
-    Cardinal count = 0;
-    Dimension height = 0;
-    XtVaGetValues(rows, XmNchildren, &children, XmNnumChildren, &count, XmNheight, &height, nullptr);
+    Widget form = XtNameToWidget(pane, "form");
+    Cardinal count = motif::value<Cardinal>(form, XmNnumChildren);
     if (count == 0) {
         return false;
     }
-    Position y = 0;
-    Dimension h = 0;
-    XtVaGetValues(children[count - 1], XmNy, &y, XmNheight, &h, nullptr);
-    return y + h <= height && h > 1;
+    Widget last = motif::value<WidgetList>(form, XmNchildren)[count - 1];
+    Dimension h = motif::value<Dimension>(last, XmNheight);
+    return motif::value<Position>(last, XmNy) + h <= motif::value<Dimension>(form, XmNheight) && h > 1;
 }
 
 std::string mibtool(const std::string &args, const std::string &database = dbDir + "/mib.db")
@@ -189,16 +170,24 @@ std::string mibtool(const std::string &args, const std::string &database = dbDir
     return status == 0 ? "" : "mibtool failed: " + out;
 }
 
+// A copy of the standard database at path, and the test module the MIB tool adds to it.
+void copyStandardDatabase(const std::string &path)
+{
+    std::ifstream in(getenv("CVGUI_STANDARD_MIBDB"), std::ios::binary);
+    std::ofstream(path, std::ios::binary) << in.rdbuf();
+}
+std::string testModule()
+{
+    return std::string(getenv("CVGUI_SOURCE_DIR")) + "/tests/mib/modules/CVGUI-TEST-MIB.mib";
+}
+
 class MibBrowser : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         char dir[] = "/tmp/cvgui-browser-XXXXXX";
         dbDir = mkdtemp(dir);
-        std::ifstream in(getenv("CVGUI_STANDARD_MIBDB"), std::ios::binary);
-        std::ofstream out(dbDir + "/mib.db", std::ios::binary);
-        out << in.rdbuf();
-        out.close();
+        copyStandardDatabase(dbDir + "/mib.db");
         setenv("CVMIBFILE", (dbDir + "/mib.db").c_str(), 1);
         Widget shell = motif::app().shell;
         XtVaSetValues(shell, XmNwidth, 1100, XmNheight, 640, nullptr);
@@ -293,9 +282,8 @@ TEST_F(MibBrowser, DescribesTheChosenObjectInAWindowOfItsOwn)
     EXPECT_EQ(rowValue(pane, "Name"), system_ + ".sysName");
     EXPECT_EQ(rowValue(pane, "Type"), "DisplayString  (Display String) (SIZE (0..255))");
     EXPECT_EQ(rowValue(pane, "Access"), "Read-Write");
-    char *text = XmTextGetString(XtNameToWidget(pane, "*descriptionText"));
-    EXPECT_NE(strstr(text, "administratively-assigned name"), nullptr);
-    XtFree(text);
+    EXPECT_NE(motif::textOf(XtNameToWidget(pane, "*descriptionText")).find("administratively-assigned name"),
+              std::string::npos);
     if (const char *shots = getenv("CVGUI_SHOTS")) {
         motif::screenshot(std::string(shots) + "/motif-mibbrowser-describe.png");
     }
@@ -305,24 +293,12 @@ TEST_F(MibBrowser, DescribesTheChosenObjectInAWindowOfItsOwn)
     EXPECT_TRUE(closed.await());
 }
 
-Widget saveShell()
-{
-    Widget w = getSaveMsgW();
-    while (w != nullptr && !XtIsShell(w)) {
-        w = XtParent(w);
-    }
-    return w;
-}
+using dialogs::saveShell;
 
 // Types a name into the save dialog's field, replacing what was there, and presses Save.
 void saveAs(const std::string &name)
 {
-    Widget field = XtNameToWidget(saveShell(), "*mEditText");
-    XEvent e = motif::keyEvent(field);
-    XtCallActionProc(field, const_cast<char *>("select-all"), &e, nullptr, 0);
-    XtCallActionProc(field, const_cast<char *>("delete-selection"), &e, nullptr, 0);
-    String params[1] = {const_cast<char *>(name.c_str())};
-    XtCallActionProc(field, const_cast<char *>("insert-string"), &e, params, 1);
+    dialogs::retype(XtNameToWidget(saveShell(), "*mEditText"), name);
     motif::press(dialogs::findButton(saveShell(), "Save"));
 }
 
@@ -356,8 +332,7 @@ TEST_F(MibBrowser, SavesTheShownDescriptionThroughTheSaveDialog)
 TEST_F(MibBrowser, FollowsTheDatabaseWhenTheMibToolRewritesIt)
 {
     ASSERT_EQ(chosen(), std::vector<std::string>{system_ + ".sysName"});
-    std::string module = std::string(getenv("CVGUI_SOURCE_DIR")) + "/tests/mib/modules/CVGUI-TEST-MIB.mib";
-    ASSERT_EQ(mibtool("add " + module), "");
+    ASSERT_EQ(mibtool("add " + testModule()), "");
     // The browser notices by itself, says so and keeps the user's node and choice.
     ASSERT_TRUE(motif::pumpUntil([] { return saysSomething("has changed: loaded again"); }, 10000));
     EXPECT_EQ(nameField(), system_);
@@ -392,11 +367,8 @@ Widget openDatabase(const std::string &file)
 
 TEST_F(MibBrowser, OpensAnotherDatabaseAndRefusesOneThatIsNot)
 {
-    // A copy of the standard database with the test module in it.
-    std::ifstream in(getenv("CVGUI_STANDARD_MIBDB"), std::ios::binary);
-    std::ofstream(dbDir + "/other.db", std::ios::binary) << in.rdbuf();
-    std::string module = std::string(getenv("CVGUI_SOURCE_DIR")) + "/tests/mib/modules/CVGUI-TEST-MIB.mib";
-    ASSERT_EQ(mibtool("add " + module, dbDir + "/other.db"), "");
+    copyStandardDatabase(dbDir + "/other.db");
+    ASSERT_EQ(mibtool("add " + testModule(), dbDir + "/other.db"), "");
     Widget dialog = openDatabase(dbDir + "/other.db");
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(XtIsManaged(dialog));

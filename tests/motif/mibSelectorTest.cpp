@@ -27,21 +27,15 @@ Widget child(const char *name)
 
 std::string text(const char *name)
 {
-    char *t = XmTextGetString(child(name));
-    std::string copy = t;
-    XtFree(t);
-    return copy;
+    return motif::textOf(child(name));
 }
 
 // Types into the name field as a user does, then presses Enter.
 void typeName(const std::string &name)
 {
     Widget field = child("*objectName");
+    dialogs::retype(field, name);
     XEvent e = motif::keyEvent(field);
-    XtCallActionProc(field, const_cast<char *>("select-all"), &e, nullptr, 0);
-    XtCallActionProc(field, const_cast<char *>("delete-selection"), &e, nullptr, 0);
-    String params[1] = {const_cast<char *>(name.c_str())};
-    XtCallActionProc(field, const_cast<char *>("insert-string"), &e, params, 1);
     XtCallActionProc(field, const_cast<char *>("activate"), &e, nullptr, 0);
     motif::pump();
 }

@@ -88,10 +88,7 @@ bool posted(Widget pane)
 
 Widget shownForm(const char *name)
 {
-    Widget form = XmCreateForm(motif::newTopLevel(name), const_cast<char *>("content"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 300, XmNheight, 80, nullptr);
-    XtManageChild(form);
-    return form;
+    return motif::sizedForm(motif::newTopLevel(name), 300, 80, "content");
 }
 
 // Opens the option menu and each further pane, checking what each shows; returns the panes.

@@ -25,9 +25,7 @@ std::pair<int, int> span(Widget w, bool vertical)
 Widget window(const char *name)
 {
     Widget shell = motif::newTopLevel(name);
-    Widget form = XmCreateForm(shell, const_cast<char *>("content"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 300, XmNheight, 120, nullptr);
-    XtManageChild(form);
+    Widget form = motif::sizedForm(shell, 300, 120, "content");
     for (const char *side : {XmNtopAttachment, XmNbottomAttachment, XmNleftAttachment, XmNrightAttachment}) {
         XtSetArg(widgetArgs[widgetArgCnt], const_cast<char *>(side), XmATTACH_FORM), widgetArgCnt++;
     }

@@ -94,9 +94,7 @@ TEST(TextEditDialogs, EnterRunsTheDefaultButtonsAndTheCloseBoxTheCloseButton)
     info.editValue = "Core router\nBuilding 2";
     CreateScrolledTextDialog(app().shell, &info, 40, 200, 6);
     shell = shown(info.pane);
-    short rows = 0;
-    XtVaGetValues(info.text, XmNrows, &rows, nullptr);
-    EXPECT_EQ(rows, 6);
+    EXPECT_EQ(motif::value<short>(info.text, XmNrows), 6);
     EXPECT_EQ(dialogs::defaultButton(XtParent(info.buttonHandles[2])), info.buttonHandles[2]);
     shot(shell, "motif-scrolled-text-dialog.png");
     enter(info.text);
@@ -124,13 +122,11 @@ TEST(ListDialog, SideButtonsAtTheListsRightTheRowBelowAndTheFocusInTheList)
     Widget pane = CreateListDialog(app().shell, True, app().shell, &info);
     addItems(info.list, {"router1.lab.example       10.1.2.3", "hub                       10.1.2.9"});
     Widget shell = shown(pane);
-    Dimension listWidth = 0, titleWidth = 0;
-    XtVaGetValues(info.list, XmNwidth, &listWidth, nullptr);
+    Dimension listWidth = motif::value<Dimension>(info.list, XmNwidth);
     Widget title = XtNameToWidget(pane, "lt");
     ASSERT_NE(title, nullptr);
-    XtVaGetValues(title, XmNwidth, &titleWidth, nullptr);
     EXPECT_FALSE(XtIsManaged(title));
-    EXPECT_GE(listWidth, titleWidth) << "the list is as wide as its title's text";
+    EXPECT_GE(listWidth, motif::value<Dimension>(title, XmNwidth)) << "the list is as wide as its title's text";
     Position listX = 0, sideX = 0;
     XtTranslateCoords(info.list, 0, 0, &listX, nullptr);
     XtTranslateCoords(info.sideHandles[0], 0, 0, &sideX, nullptr);
@@ -301,18 +297,15 @@ TEST_F(Reorder, ArrowsFollowTheSelectionAndMoveTheBlockOnePlace)
 
     // A disabled arrow takes its parent's background and gets its colour back when enabled.
     select({1});
-    Pixel background = 0, up = 0, down = 0;
-    XtVaGetValues(XtParent(info_->up), XmNbackground, &background, nullptr);
-    XtVaGetValues(info_->up, XmNforeground, &up, nullptr);
-    XtVaGetValues(info_->down, XmNforeground, &down, nullptr);
+    Pixel background = motif::value<Pixel>(XtParent(info_->up), XmNbackground);
+    Pixel up = motif::value<Pixel>(info_->up, XmNforeground), down = motif::value<Pixel>(info_->down, XmNforeground);
     EXPECT_EQ(arrows(), "-/down");
     EXPECT_EQ(up, background);
     EXPECT_NE(down, background);
 
     select({2, 3});
     EXPECT_EQ(arrows(), "up/down");
-    XtVaGetValues(info_->up, XmNforeground, &up, nullptr);
-    EXPECT_EQ(up, down);
+    EXPECT_EQ(motif::value<Pixel>(info_->up, XmNforeground), down);
     shot(shell_, "motif-reorder.png");
     clickArrow(info_->up, 1);
     EXPECT_EQ(listItems(list_), (Lines{"b", "c", "a", "d", "e"}));

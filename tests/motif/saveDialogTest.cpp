@@ -34,11 +34,7 @@ void writeResults(FILE *file, const char *, void *userData)
 
 Widget shell()
 {
-    Widget w = getSaveMsgW();
-    while (w != nullptr && !XtIsShell(w)) {
-        w = XtParent(w);
-    }
-    return w;
+    return dialogs::saveShell();
 }
 
 Widget nameField()
@@ -46,14 +42,9 @@ Widget nameField()
     return XtNameToWidget(shell(), "*mEditText");
 }
 
-// What the user types into the field, replacing what was there.
 void typeName(const std::string &name)
 {
-    XEvent e = motif::keyEvent(nameField());
-    XtCallActionProc(nameField(), const_cast<char *>("select-all"), &e, nullptr, 0);
-    XtCallActionProc(nameField(), const_cast<char *>("delete-selection"), &e, nullptr, 0);
-    String params[1] = {const_cast<char *>(name.c_str())};
-    XtCallActionProc(nameField(), const_cast<char *>("insert-string"), &e, params, 1);
+    dialogs::retype(nameField(), name);
 }
 
 void pressSave()

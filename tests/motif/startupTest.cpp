@@ -217,9 +217,7 @@ TEST(ApplicationResources, EachScenarioInAProcessOfItsOwn)
 TEST(Icon, ShellGetsItsIconAndIconName)
 {
     Widget shell = motif::newTopLevel("iconShell");
-    Widget form = XmCreateForm(shell, const_cast<char *>("f"), nullptr, 0);
-    XtVaSetValues(form, XmNwidth, 80, XmNheight, 40, nullptr);
-    XtManageChild(form);
+    motif::sizedForm(shell, 80, 40);
     static char bits[] = {0x3c, 0x42, (char)0x81, (char)0x81, (char)0x81, (char)0x81, 0x42, 0x3c};
     XtSetArg(widgetArgs[widgetArgCnt], XmNtitle, "pending"), widgetArgCnt++;
     initIcon(shell, 8, 8, bits, const_cast<char *>("Traps"));
@@ -262,17 +260,13 @@ TEST(PanedWindows, HiddenSashesAreStagedLastAndLeaveTheTabOrder)
     ASSERT_TRUE(motif::popUp(shell));
 
     TurnOffSashTraversal(paned);
-    WidgetList children;
-    Cardinal count;
-    XtVaGetValues(paned, XmNchildren, &children, XmNnumChildren, &count, nullptr);
     int sashes = 0;
-    for (Cardinal i = 0; i < count; i++) {
-        Boolean traversal = True;
-        XtVaGetValues(children[i], XmNtraversalOn, &traversal, nullptr);
-        if (XmIsSash(children[i])) {
+    for (Widget w : motif::children(paned)) {
+        bool traversal = motif::value<Boolean>(w, XmNtraversalOn);
+        if (XmIsSash(w)) {
             sashes++;
             EXPECT_FALSE(traversal);
-        } else if (children[i] == top || children[i] == bottom) {
+        } else if (w == top || w == bottom) {
             EXPECT_TRUE(traversal);
         }
     }
@@ -299,9 +293,7 @@ TEST(Raising, MapsAndRaisesTheWindow)
 {
     auto shown = [](const char *name) {
         Widget shell = motif::newTopLevel(name);
-        Widget form = XmCreateForm(shell, const_cast<char *>("f"), nullptr, 0);
-        XtVaSetValues(form, XmNwidth, 150, XmNheight, 80, nullptr);
-        XtManageChild(form);
+        motif::sizedForm(shell, 150, 80);
         XtVaSetValues(shell, XmNx, 100, XmNy, 100, nullptr);
         EXPECT_TRUE(motif::popUp(shell));
         return shell;
@@ -329,24 +321,9 @@ TEST(Raising, MapsAndRaisesTheWindow)
     ASSERT_TRUE(motif::pumpUntil([&] { return focused(lower); }));
     Widget upper = shown("upper");
     ASSERT_TRUE(motif::pumpUntil([&] { return focused(upper); }));
-    // The frame mwm keeps around each shell, and its place among the root's children.
-    auto stackIndex = [](Widget shell) {
-        Display *d = XtDisplay(shell);
-        Window w = motif::frameWindow(shell), root = DefaultRootWindow(d), parent, *children;
-        unsigned int n;
-        XQueryTree(d, root, &root, &parent, &children, &n);
-        int index = -1;
-        for (unsigned int i = 0; i < n; i++) {
-            if (children[i] == w) {
-                index = static_cast<int>(i);
-            }
-        }
-        XFree(children);
-        return index;
-    };
-    ASSERT_LT(stackIndex(lower), stackIndex(upper));
+    ASSERT_TRUE(motif::stackedAbove(upper, lower));
     mapRaiseWindow(lower);
-    EXPECT_TRUE(motif::pumpUntil([&] { return stackIndex(lower) > stackIndex(upper); }));
+    EXPECT_TRUE(motif::pumpUntil([&] { return motif::stackedAbove(lower, upper); }));
 
     XtUnmapWidget(upper);
     ASSERT_TRUE(motif::pumpUntil([&] { return !motif::isViewable(upper); }));

@@ -81,12 +81,16 @@ void type(Widget text, const std::string &chars)
     XtCallActionProc(text, const_cast<char *>("insert-string"), &e, params, 1);
 }
 
-std::string textValue(Widget text)
+// The labels among a container's children (and its texts too, when asked), in order.
+std::vector<Widget> labelsOf(Widget parent, bool texts = false)
 {
-    char *v = XmTextGetString(text);
-    std::string s = v != nullptr ? v : "";
-    XtFree(v);
-    return s;
+    std::vector<Widget> out;
+    for (Widget w : motif::children(parent)) {
+        if (XmIsLabel(w) || (texts && XmIsText(w))) {
+            out.push_back(w);
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -129,9 +133,7 @@ TEST(TextColours, EditableFieldsLookEditableAndTakeTheFocus)
 {
     Widget form = XmCreateForm(app().shell, const_cast<char *>("colours"), nullptr, 0);
     Widget text = AddText(form, nullptr);
-    EXPECT_STREQ(XtName(text), "text");
     EXPECT_FALSE(XtIsManaged(text));
-    EXPECT_EQ(widgetArgCnt, 0u);
     EXPECT_TRUE(XmTextGetEditable(text));
     Pixel edit = background(text);
     EXPECT_TRUE(value<Boolean>(text, XmNtraversalOn));
@@ -161,8 +163,15 @@ TEST(TextColours, EditableFieldsLookEditableAndTakeTheFocus)
     // Created read-only, a field keeps the normal look.
     XtSetArg(widgetArgs[widgetArgCnt], XmNeditable, False), widgetArgCnt++;
     Widget readOnly = AddTEdit(form, nullptr);
-    EXPECT_STREQ(XtName(readOnly), "textEdit");
     EXPECT_EQ(background(readOnly), normal);
+
+    // The scrolled edit: an editable multi-line text in a scrolled window.
+    Widget scrolled = AddSEdit(form, nullptr);
+    EXPECT_TRUE(XmIsScrolledWindow(XtParent(scrolled)));
+    EXPECT_EQ(value<int>(scrolled, XmNeditMode), XmMULTI_LINE_EDIT);
+    EXPECT_FALSE(XtIsManaged(scrolled));
+    EXPECT_TRUE(XmTextGetEditable(scrolled));
+    EXPECT_EQ(background(scrolled), edit);
 }
 
 TEST(TextColours, KeyboardFocusSkipsReadOnlyFields)
@@ -189,19 +198,6 @@ TEST(TextColours, KeyboardFocusSkipsReadOnlyFields)
     EXPECT_NE(XmGetFocusWidget(w.form), middle);
     EXPECT_EQ(XmGetFocusWidget(w.form), last);
     XtDestroyWidget(w.shell);
-}
-
-TEST(TextBuilders, ScrolledEditIsAMultiLineTextInAScrolledWindow)
-{
-    Widget form = XmCreateForm(app().shell, const_cast<char *>("scrolled"), nullptr, 0);
-    Widget text = AddSEdit(form, nullptr);
-    EXPECT_STREQ(XtName(text), "scrolledEdit");
-    EXPECT_TRUE(XmIsText(text));
-    EXPECT_TRUE(XmIsScrolledWindow(XtParent(text)));
-    EXPECT_EQ(value<int>(text, XmNeditMode), XmMULTI_LINE_EDIT);
-    EXPECT_FALSE(XtIsManaged(text));
-    EXPECT_EQ(widgetArgCnt, 0u);
-    EXPECT_TRUE(XmTextGetEditable(text));
 }
 
 TEST(LabelledTexts, TitleAboveTheTextInANamedForm)
@@ -253,7 +249,7 @@ TEST(SingleEdits, FieldWidthAndLengthFollowTheColumns)
 
     EXPECT_STREQ(XtName(stretched), "mEditText");
     EXPECT_TRUE(XtIsManaged(stretched));
-    EXPECT_EQ(textValue(stretched), "router");
+    EXPECT_EQ(motif::textOf(stretched), "router");
     Widget label = XtNameToWidget(sform, "1LineELabel");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(labelText(label), "Name:");
@@ -270,7 +266,7 @@ TEST(SingleEdits, FieldWidthAndLengthFollowTheColumns)
     for (int i = 0; i < 25; i++) {
         type(fixed, "7");
     }
-    EXPECT_EQ(textValue(fixed), std::string(20, '7'));
+    EXPECT_EQ(motif::textOf(fixed), std::string(20, '7'));
     XtDestroyWidget(w.shell);
 }
 
@@ -296,7 +292,7 @@ TEST(SingleEdits, TwoPairsInOneRow)
     EXPECT_EQ(x(t2), x(l2) + static_cast<int>(width(l2)));
     EXPECT_EQ(x(t2) + width(t2), width(form));
     EXPECT_EQ(value<int>(t1, XmNmaxLength), 4);
-    EXPECT_EQ(textValue(t2), "5");
+    EXPECT_EQ(motif::textOf(t2), "5");
     XtDestroyWidget(w.shell);
 }
 
@@ -306,15 +302,7 @@ TEST(SingleEdits, LabelledEditsArePanesThatKeepTheirHeight)
     Widget paned = XmCreatePanedWindow(shell, const_cast<char *>("paned"), nullptr, 0);
     Widget field = addLabeledEdit(paned, "Host name:", "router-2", 20, 64);
     XtManageChild(paned);
-    WidgetList children;
-    Cardinal count;
-    XtVaGetValues(paned, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    std::vector<Widget> panes;
-    for (Cardinal i = 0; i < count; i++) {
-        if (XmIsLabel(children[i]) || XmIsText(children[i])) {
-            panes.push_back(children[i]);
-        }
-    }
+    std::vector<Widget> panes = labelsOf(paned, true);
     ASSERT_EQ(panes.size(), 2u);
     EXPECT_STREQ(XtName(panes[0]), "labelELabel");
     EXPECT_EQ(labelText(panes[0]), "Host name:");
@@ -374,7 +362,7 @@ Widget buttonRow(const char *name)
 }
 } // namespace
 
-TEST(ButtonRows, PushButtonsFromRecordsWithTheirLabelsAndCallbacks)
+TEST(ButtonRows, ButtonsFromRecordsWithTheirLabelsCallbacksAndToggleStates)
 {
     Widget row = buttonRow("pushRow");
     int a = 1, b = 2;
@@ -399,23 +387,15 @@ TEST(ButtonRows, PushButtonsFromRecordsWithTheirLabelsAndCallbacks)
     addPushButtons(row, items, 2, nullptr, nullptr, &handles);
     EXPECT_EQ(labelText(handles[1]), "Discard");
     XtFree(reinterpret_cast<char *>(handles));
-    XtDestroyWidget(XtParent(row));
-}
 
-TEST(ButtonRows, TogglesAreSetByTheirDefaultFlag)
-{
-    Widget row = buttonRow("toggleRow");
-    int a = 1;
-    ButtonInfo items[] = {
-        {0, "Traps", "traps", record, &a, True},
-        {0, "Events", "events", nullptr, nullptr, False},
-    };
-    Widget *handles = nullptr;
+    // Toggles start set by their default flag.
+    items[0].isDefault = True;
+    items[1].isDefault = False;
     addToggleButtons(row, items, 2, nullptr, nullptr, &handles);
     EXPECT_TRUE(XmIsToggleButton(handles[0]));
     EXPECT_TRUE(XmToggleButtonGetState(handles[0]));
     EXPECT_FALSE(XmToggleButtonGetState(handles[1]));
-    EXPECT_EQ(labelText(handles[1]), "Events");
+    EXPECT_EQ(labelText(handles[0]), "Save");
     pressed.data.clear();
     motif::press(handles[0]);
     EXPECT_EQ(pressed.data, (std::vector<XtPointer>{&a}));
@@ -451,15 +431,7 @@ TEST(LabelEditForms, LabelsShareOneWidthAndFieldsLineUp)
     XtVaSetValues(form, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment, XmATTACH_FORM, nullptr);
     ASSERT_TRUE(motif::popUp(w.shell));
 
-    std::vector<Widget> labels;
-    WidgetList children;
-    Cardinal count;
-    XtVaGetValues(form, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    for (Cardinal i = 0; i < count; i++) {
-        if (XmIsLabel(children[i])) {
-            labels.push_back(children[i]);
-        }
-    }
+    std::vector<Widget> labels = labelsOf(form);
     ASSERT_EQ(labels.size(), 3u);
     EXPECT_EQ(labelText(labels[1]), "Object identifier:");
     EXPECT_EQ(labelText(labels[2]), "");
@@ -476,8 +448,8 @@ TEST(LabelEditForms, LabelsShareOneWidthAndFieldsLineUp)
         }
     }
     EXPECT_EQ(y(fields[1]), y(fields[0]) + static_cast<int>(height(fields[0])) + 6);
-    EXPECT_EQ(textValue(fields[0]), "router-2");
-    EXPECT_EQ(textValue(fields[2]), "");
+    EXPECT_EQ(motif::textOf(fields[0]), "router-2");
+    EXPECT_EQ(motif::textOf(fields[2]), "");
     EXPECT_EQ(XmTextGetInsertionPosition(fields[0]), 8);
 
     // A read-only row: not editable, normal look, still sensitive.
@@ -503,17 +475,9 @@ TEST(LabelEditForms, LabelFunctionRewritesTheRowsOnlyWithAnArgument)
     Widget relabelled = CreateLabelEditForm2(w.form, &withArg, 12, 0);
     EXPECT_STREQ(rows[0].label, "Name!");
     EXPECT_STREQ(rows[1].label, "Address!");
-    Widget label = nullptr;
-    WidgetList children;
-    Cardinal count;
-    XtVaGetValues(relabelled, XmNchildren, &children, XmNnumChildren, &count, nullptr);
-    for (Cardinal i = 0; i < count && label == nullptr; i++) {
-        if (XmIsLabel(children[i])) {
-            label = children[i];
-        }
-    }
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(labelText(label), "Name!");
+    std::vector<Widget> labels = labelsOf(relabelled);
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labelText(labels[0]), "Name!");
     // A gap of 12 pixels between label and field.
     EXPECT_EQ(value<int>(fields[0], XmNleftOffset), 12);
     EXPECT_NE(plain, relabelled);

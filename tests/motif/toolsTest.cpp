@@ -21,41 +21,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Stand-in tools first on PATH; each run leaves "run.<pid>": its $0, then one argument a line.
-struct StandIns {
-    std::string dir;
+// Stand-in tools first on PATH, recording how they were run.
+struct StandIns : dialogs::RecordingCommands {
     StandIns()
     {
-        char dirTemplate[] = "/tmp/cvgui-tools-XXXXXX";
-        dir = mkdtemp(dirTemplate);
-        fs::create_directory(dir + "/bin");
         for (const char *program : {"xzbgraph", "mytrap", "bin/xzbsnmpconf"}) {
-            std::ofstream(dir + "/" + program)
-                << "#!/bin/sh\nf=" << dir << "/run.$$\nprintf '%s\\n' \"$0\" \"$@\" >$f.tmp && mv $f.tmp $f\n";
-            chmod((dir + "/" + program).c_str(), 0755);
+            add(program);
         }
         setenv("PATH", (dir + ":" + getenv("PATH")).c_str(), 1);
         app();
-    }
-    // Not through system(): after a launch this process reaps no child statuses.
-    ~StandIns() { fs::remove_all(dir); }
-
-    Lines nextRun()
-    {
-        std::string file;
-        motif::pumpUntil([&] {
-            for (const auto &e : fs::directory_iterator(dir)) {
-                file = e.path().filename().string().rfind("run.", 0) == 0 && e.path().extension() != ".tmp" ? e.path().string() : file;
-            }
-            return !file.empty();
-        });
-        Lines lines;
-        std::ifstream in(file);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        unlink(file.c_str());
-        return lines;
     }
 };
 
@@ -181,21 +155,6 @@ int dispatch(int type, int normal = 1)
     return CVwDispatchEvent(&event);
 }
 
-// True when a's frame is stacked above b's.
-bool above(Widget a, Widget b)
-{
-    Window root, parent, *children = nullptr;
-    unsigned int n = 0;
-    XQueryTree(XtDisplay(a), DefaultRootWindow(XtDisplay(a)), &root, &parent, &children, &n);
-    int ia = -1, ib = -1;
-    for (unsigned int i = 0; i < n; i++) {
-        ia = children[i] == motif::frameWindow(a) ? static_cast<int>(i) : ia;
-        ib = children[i] == motif::frameWindow(b) ? static_cast<int>(i) : ib;
-    }
-    XFree(children);
-    return ia > ib && ib >= 0;
-}
-
 } // namespace
 
 TEST(MapSession, JoinsAsTheUsersApplicationAndEndsWithTheSession)
@@ -234,15 +193,13 @@ TEST(MapSession, AMapActionBringsTheToolForward)
     Widget tools[2];
     for (Widget &shell : tools) {
         shell = motif::newTopLevel("tool");
-        Widget form = XmCreateForm(shell, const_cast<char *>("form"), nullptr, 0);
-        XtVaSetValues(form, XmNwidth, 300, XmNheight, 200, nullptr);
-        XtManageChild(form);
+        motif::sizedForm(shell, 300, 200);
         ASSERT_TRUE(motif::popUp(shell));
     }
-    ASSERT_TRUE(motif::pumpUntil([&] { return above(tools[1], tools[0]); }));
+    ASSERT_TRUE(motif::pumpUntil([&] { return motif::stackedAbove(tools[1], tools[0]); }));
     initCvw(nullptr, XtNameToWidget(tools[0], "form"), "xzbgraph", nullptr, labMap().c_str(), nullptr, nullptr, nullptr);
     EXPECT_EQ(dispatch(CVW_ACTION), 1);
-    EXPECT_TRUE(motif::pumpUntil([&] { return above(tools[0], tools[1]); }));
+    EXPECT_TRUE(motif::pumpUntil([&] { return motif::stackedAbove(tools[0], tools[1]); }));
     XtDestroyWidget(tools[0]);
     XtDestroyWidget(tools[1]);
 }

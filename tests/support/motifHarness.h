@@ -13,6 +13,8 @@
 #include <X11/extensions/XTest.h>
 #include <X11/Shell.h>
 #include <Xm/Xm.h>
+#include <Xm/Form.h>
+#include <Xm/Text.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -112,6 +114,28 @@ inline Widget newTopLevel(const char *name)
     return XtCreatePopupShell(name, topLevelShellWidgetClass, app().shell, nullptr, 0);
 }
 
+// A managed form of a given size under parent, the content of a test's window.
+inline Widget sizedForm(Widget parent, Dimension width, Dimension height, const char *name = "form")
+{
+    Widget form = XmCreateForm(parent, const_cast<char *>(name), nullptr, 0);
+    XtVaSetValues(form, XmNwidth, width, XmNheight, height, nullptr);
+    XtManageChild(form);
+    return form;
+}
+
+// The children of a composite widget, in the order it keeps them.
+inline std::vector<Widget> children(Widget w)
+{
+    WidgetList list = nullptr;
+    Cardinal count = 0;
+    XtVaGetValues(w, XmNchildren, &list, XmNnumChildren, &count, nullptr);
+    std::vector<Widget> out;
+    for (Cardinal i = 0; list != nullptr && i < count; i++) {
+        out.push_back(list[i]);
+    }
+    return out;
+}
+
 // Pops up a top-level shell and waits until the window manager has shown it.
 inline bool popUp(Widget shell)
 {
@@ -136,6 +160,22 @@ inline Window frameWindow(Widget w)
         window = parent;
     }
     return window;
+}
+
+// True when the window manager stacks a's frame above b's.
+inline bool stackedAbove(Widget a, Widget b)
+{
+    Display *d = XtDisplay(a);
+    Window root, parent, *children = nullptr;
+    unsigned int n = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n);
+    int ia = -1, ib = -1;
+    for (unsigned int i = 0; i < n; i++) {
+        ia = children[i] == frameWindow(a) ? static_cast<int>(i) : ia;
+        ib = children[i] == frameWindow(b) ? static_cast<int>(i) : ib;
+    }
+    XFree(children);
+    return ia > ib && ib >= 0;
 }
 
 // Screenshot of the whole screen, for looking at what a test built (not for assertions).
@@ -168,6 +208,15 @@ inline std::string xmStringText(XmString s)
     return out;
 }
 
+// What a text field holds.
+inline std::string textOf(Widget text)
+{
+    char *value = XmTextGetString(text);
+    std::string out = value != nullptr ? value : "";
+    XtFree(value);
+    return out;
+}
+
 inline std::string labelText(Widget w)
 {
     XmString s = nullptr;
@@ -187,8 +236,9 @@ inline XEvent keyEvent(Widget w)
     return e;
 }
 
-// Clicks the middle of a widget with the pointer, through the server as a user's click.
-inline void click(Widget w, unsigned int button = 1)
+// Sends a user's click on the middle of a widget to the server, without handling events: for a
+// click that another loop (a modal report's) must handle.
+inline void sendClick(Widget w, unsigned int button = 1)
 {
     Display *d = XtDisplayOfObject(w);
     Window child;
@@ -206,6 +256,13 @@ inline void click(Widget w, unsigned int button = 1)
     XTestFakeMotionEvent(d, -1, x + width / 2, y + height / 2, CurrentTime);
     XTestFakeButtonEvent(d, button, True, CurrentTime);
     XTestFakeButtonEvent(d, button, False, CurrentTime);
+    XFlush(d);
+}
+
+// Clicks the middle of a widget with the pointer, through the server as a user's click.
+inline void click(Widget w, unsigned int button = 1)
+{
+    sendClick(w, button);
     pump();
 }
 
