@@ -1,22 +1,19 @@
 // mibtool as a user runs it: modules go in and out of the database, the database keeps what it
 // needs to be compiled again, and errors name the module, the file and the line while the
 // database stays as it was.
-#include "cvmibdb.h"
 #include "isolated.h"
-#include "testenv.h"
+#include "mibTestTree.h"
 
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/types.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using ToolRun = IsolatedRun;
+using mibtest::findNode;
 
 std::string quote(const std::string &s)
 {
@@ -31,10 +28,8 @@ class MibTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        dir_ = (fs::temp_directory_path() / ("cvgui-mibtool-" + std::string(name))).string();
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = mibtest::scratchDir(std::string("mibtool-") +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         db_ = dir_ + "/mib.db";
         cache_ = treeDir("CVGUI_MIB_CACHE");
         modules_ = treeDir("CVGUI_SOURCE_DIR") + "/tests/mib/modules";
@@ -78,16 +73,6 @@ protected:
         return db;
     }
 
-    static const CVmibNode *find(const cvmib::Database &db, const char *label)
-    {
-        for (size_t i = 0; i < db.nodeCount(); ++i) {
-            if (std::strcmp(db.nodes()[i].label, label) == 0) {
-                return &db.nodes()[i];
-            }
-        }
-        return nullptr;
-    }
-
     static std::string modules(const cvmib::Database &db)
     {
         std::string out;
@@ -119,14 +104,14 @@ TEST_F(MibTool, AddsListsAndRemovesModules)
     ASSERT_EQ(add.status, 0) << add.output;
     auto db = load();
     ASSERT_TRUE(db);
-    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvV1Descr"), nullptr);
     EXPECT_EQ(modules(*db), "CVGUI-TEST-V1-MIB+ RFC-1212 RFC-1215 RFC1155-SMI RFC1213-MIB ");
     long long first = mtime();
 
     ASSERT_EQ(tool({"add", modules_ + "/CVGUI-TEST-MIB.mib"}).status, 0);
     db = load();
-    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
-    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvTestDescr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvV1Descr"), nullptr);
     long long second = mtime();
     EXPECT_GT(second, first);
 
@@ -140,9 +125,9 @@ TEST_F(MibTool, AddsListsAndRemovesModules)
     ToolRun remove = tool({"remove", "CVGUI-TEST-V1-MIB"});
     ASSERT_EQ(remove.status, 0) << remove.output;
     db = load();
-    EXPECT_EQ(find(*db, "cvV1Descr"), nullptr);
-    EXPECT_EQ(find(*db, "ifInOctets"), nullptr); // it came with RFC1213-MIB
-    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
+    EXPECT_EQ(findNode(*db, "cvV1Descr"), nullptr);
+    EXPECT_EQ(findNode(*db, "ifInOctets"), nullptr); // it came with RFC1213-MIB
+    EXPECT_NE(findNode(*db, "cvTestDescr"), nullptr);
     EXPECT_EQ(modules(*db).find("RFC1213-MIB"), std::string::npos) << modules(*db);
     EXPECT_GT(mtime(), second);
 
@@ -164,12 +149,12 @@ TEST_F(MibTool, DatabaseCompilesAgainFromItsOwnSources)
     ToolRun remove = tool({"remove", "CVGUI-TEST-V1-MIB"}, false, "MIBDIRS=" + dir_ + "/nowhere");
     ASSERT_EQ(remove.status, 0) << remove.output;
     auto db = load();
-    const CVmibNode *entry = find(*db, "cvTestEntry");
+    const CVmibNode *entry = findNode(*db, "cvTestEntry");
     ASSERT_NE(entry, nullptr);
     EXPECT_STREQ(entry->typeName, "CvTestEntry");
-    EXPECT_STREQ(find(*db, "cvTestDescr")->description, "A description of the test agent.");
-    EXPECT_STREQ(find(*db, "cvTestDescr")->module, "CVGUI-TEST-MIB");
-    EXPECT_EQ(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_STREQ(findNode(*db, "cvTestDescr")->description, "A description of the test agent.");
+    EXPECT_STREQ(findNode(*db, "cvTestDescr")->module, "CVGUI-TEST-MIB");
+    EXPECT_EQ(findNode(*db, "cvV1Descr"), nullptr);
 }
 
 TEST_F(MibTool, ParseErrorsNameModuleFileAndLine)
@@ -200,8 +185,8 @@ TEST_F(MibTool, KeepGoingLeavesOutModulesWithErrors)
         EXPECT_EQ(modules(*load()).find(bad), std::string::npos);
     }
     auto db = load();
-    EXPECT_NE(find(*db, "cvTestDescr"), nullptr);
-    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvTestDescr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvV1Descr"), nullptr);
 }
 
 TEST_F(MibTool, AddingAModuleAgainReplacesIt)
@@ -217,7 +202,7 @@ TEST_F(MibTool, AddingAModuleAgainReplacesIt)
     std::ofstream(changed) << text;
     ASSERT_EQ(tool({"add", changed}).status, 0);
     auto db = load();
-    EXPECT_STREQ(find(*db, "cvV1Resets")->description, "Resets since installation.");
+    EXPECT_STREQ(findNode(*db, "cvV1Resets")->description, "Resets since installation.");
     ASSERT_EQ(db->modules()[0].name, std::string("CVGUI-TEST-V1-MIB"));
     EXPECT_EQ(db->modules()[0].file, changed);
 }
@@ -236,7 +221,7 @@ TEST_F(MibTool, SearchDirectoriesMayHoldOtherThingsThanModules)
     ToolRun run = tool({"-M", mixed, "add", module}, true, "timeout 60");
     ASSERT_EQ(run.status, 0) << run.output;
     auto db = load();
-    EXPECT_NE(find(*db, "cvV1Descr"), nullptr);
+    EXPECT_NE(findNode(*db, "cvV1Descr"), nullptr);
     EXPECT_EQ(db->modules()[0].file, module);
 }
 

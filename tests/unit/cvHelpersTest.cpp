@@ -5,6 +5,8 @@
 #include "isolated.h"
 #include "testenv.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <clocale>
 #include <cstring>
@@ -21,27 +23,30 @@
 
 namespace {
 
+// A path written with "/" as the platform writes it.
+std::string native(std::string path)
+{
 #ifdef _WIN32
-const std::string sep = "\\";
-#else
-const std::string sep = "/";
+    std::replace(path.begin(), path.end(), '/', '\\');
 #endif
+    return path;
+}
 
 TEST(BuildPath, ExpandsVariablesWithThePlatformsSeparator)
 {
     setEnv("CV_PATH", "/opt/corvane");
-    EXPECT_EQ(_CVBuildPath("%CV_PATH%\\bin", "xzbgraph.exe", 0), sep + "opt" + sep + "corvane" + sep + "bin" + sep + "xzbgraph.exe");
-    EXPECT_EQ(_CVBuildPath("%CV_PATH%/help/", "zbr.hlp", 0), sep + "opt" + sep + "corvane" + sep + "help" + sep + "zbr.hlp");
-    EXPECT_EQ(_CVBuildPath("%CV_PATH%", nullptr, 0), sep + "opt" + sep + "corvane");
+    EXPECT_EQ(_CVBuildPath("%CV_PATH%\\bin", "xzbgraph.exe", 0), native("/opt/corvane/bin/xzbgraph.exe"));
+    EXPECT_EQ(_CVBuildPath("%CV_PATH%/help/", "zbr.hlp", 0), native("/opt/corvane/help/zbr.hlp"));
+    EXPECT_EQ(_CVBuildPath("%CV_PATH%", nullptr, 0), native("/opt/corvane"));
     EXPECT_EQ(_CVBuildPath(nullptr, "file", 0), std::string("file"));
     EXPECT_EQ(_CVBuildPath(nullptr, nullptr, 0), nullptr);
-    EXPECT_EQ(_CVBuildPath("100%%", "x", 0), "100%" + sep + "x");
-    EXPECT_EQ(_CVBuildPath("%CV_PATH", "x", 0), "%CV_PATH" + sep + "x"); // no closing "%"
+    EXPECT_EQ(_CVBuildPath("100%%", "x", 0), native("100%/x"));
+    EXPECT_EQ(_CVBuildPath("%CV_PATH", "x", 0), native("%CV_PATH/x")); // no closing "%"
 
     unsetEnv("CV_NOT_SET_ANYWHERE");
-    EXPECT_EQ(_CVBuildPath("%CV_NOT_SET_ANYWHERE%\\bin", "a.exe", 0), sep + "bin" + sep + "a.exe");
+    EXPECT_EQ(_CVBuildPath("%CV_NOT_SET_ANYWHERE%\\bin", "a.exe", 0), native("/bin/a.exe"));
     EXPECT_EQ(_CVBuildPath("%CV_NOT_SET_ANYWHERE%\\bin", "a.exe", CV_BUILDPATH_KEEP_UNSET),
-              "%CV_NOT_SET_ANYWHERE%" + sep + "bin" + sep + "a.exe");
+              native("%CV_NOT_SET_ANYWHERE%/bin/a.exe"));
 }
 
 TEST(BuildPath, AbsolutePaths)
@@ -192,9 +197,7 @@ TEST(System, ServerIsNamedByTheEnvironmentElseThisHost)
     EXPECT_FALSE(CVisOnCVServer());
 
     std::string upper = here;
-    for (char &c : upper) {
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
     setEnv("CV_SERVER", (upper + ".lab.example").c_str());
     EXPECT_TRUE(CVisOnCVServer()) << here;
     unsetEnv("CV_SERVER");

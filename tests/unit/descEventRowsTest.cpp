@@ -73,6 +73,7 @@ TEST_F(DescribeEvent, AStandardTrapIsNumberedUnderSnmpTrapsAsRfc3584Does)
     EXPECT_EQ(describe("coldStart"), head + identifiers + enterprise);
     EXPECT_EQ(shown.title, "Describe Event Agent up");
     EXPECT_EQ(shown.description, "Started.");
+    EXPECT_EQ(value("Severity"), "Major");
     EXPECT_EQ(value("Sources"), "router-1, 10.2.*.*");
     EXPECT_EQ(value("Event Identifier"), traps + ".1");
     EXPECT_EQ(value("Event Identifier (Numeric)"), ".1.3.6.1.6.3.1.1.5.1");

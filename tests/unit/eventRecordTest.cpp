@@ -1,5 +1,5 @@
-// The event texts the event description shows: severity, sources (within their 300-byte
-// buffer) and the generic trap names.
+// The event texts the event description shows: sources within their 300-byte buffer, and
+// severities and generic trap names out of range.
 #include "cvutil.h"
 
 #include <cstring>
@@ -8,20 +8,11 @@
 
 namespace {
 
-TEST(EventTexts, SeveritiesAndGenericTraps)
+// A number outside the tables still has a text, never an entry read past them (the texts in
+// range show in the event description's rows, unit_descevent).
+TEST(EventTexts, NumbersOutsideTheTablesHaveATextToo)
 {
-    EXPECT_STREQ(severityToString(EV_SEV_NORMAL), "Normal");
-    EXPECT_STREQ(severityToString(EV_SEV_WARNING), "Warning");
-    EXPECT_STREQ(severityToString(EV_SEV_MINOR), "Minor");
-    EXPECT_STREQ(severityToString(EV_SEV_MAJOR), "Major");
-    EXPECT_STREQ(severityToString(EV_SEV_CRITICAL), "Critical");
     EXPECT_STREQ(severityToString(static_cast<eventSeverity>(17)), "Unknown");
-
-    const char *names[] = {"coldStart", "warmStart", "linkDown", "linkUp", "authenticationFailure",
-                           "egpNeighborLoss", "enterpriseSpecific"};
-    for (int g = 0; g <= 6; ++g) {
-        EXPECT_STREQ(genericTrapName(g), names[g]);
-    }
     EXPECT_STREQ(genericTrapName(7), "unknown");
     EXPECT_STREQ(genericTrapName(-1), "unknown");
 }

@@ -71,10 +71,7 @@ CHILD_TEST(CommandLine, OneWordTooMany)
 
 TEST(CommandLine, MoreThan126WordsEndTheProcess)
 {
-    IsolatedRun run = runTestProcess("CommandLine.InChild_OneWordTooMany");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("Internal Error"), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find("RETURNED"), std::string::npos) << run.output;
+    EXPECT_TRUE(endedWith("CommandLine.InChild_OneWordTooMany", "Internal Error"));
 }
 
 namespace {

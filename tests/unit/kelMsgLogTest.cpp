@@ -97,6 +97,12 @@ TEST(MessageLogLines, ContinuationLinesAreIndentedUnderTheText)
     EXPECT_EQ(cut("", 2), (std::vector<std::string>{""}));
     EXPECT_EQ(cut("a\n\nb\n", 2), (std::vector<std::string>{"a", "  ", "  b", "  "}))
         << "every newline starts a line, empty ones too";
+
+    // The rest is the text from the current line on.
+    KelMsgLogLines lines("one\ntwo\nthree", 2);
+    std::string item;
+    ASSERT_TRUE(lines.next(item) && lines.next(item));
+    EXPECT_STREQ(lines.rest(), "two\nthree");
 }
 
 TEST(MessageLogLines, LongLinesKeepTheirStartAndEndInDots)
@@ -114,15 +120,6 @@ TEST(MessageLogLines, LongLinesKeepTheirStartAndEndInDots)
     EXPECT_EQ(cut(exact.c_str(), 2)[0], exact) << "512 characters fit";
     std::string continued = "first\n" + std::string(513, 'z');
     EXPECT_EQ(cut(continued.c_str(), 3)[1], "   " + std::string(509, 'z') + "...") << "the indent comes on top";
-}
-
-TEST(MessageLogLines, RestIsTheTextFromTheCurrentLine)
-{
-    KelMsgLogLines lines("one\ntwo\nthree", 2);
-    std::string item;
-    ASSERT_TRUE(lines.next(item));
-    ASSERT_TRUE(lines.next(item));
-    EXPECT_STREQ(lines.rest(), "two\nthree");
 }
 
 #ifdef _WIN32

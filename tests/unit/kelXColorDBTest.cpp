@@ -3,7 +3,7 @@
 
 #include "testenv.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -20,25 +20,6 @@ std::string scratch(const std::string &name)
 void writeFile(const std::string &path, const std::string &text)
 {
     std::ofstream(path, std::ios::binary) << text;
-}
-
-// The system's colour names without their first line, a "!" comment.
-std::string namesWithoutComment()
-{
-    std::string text = readFile(systemNames);
-    std::string path = scratch("rgb-names.txt");
-    writeFile(path, text.substr(text.find('\n') + 1));
-    return path;
-}
-
-int lineCount(const std::string &path)
-{
-    std::string text = readFile(path);
-    int n = 0;
-    for (char c : text) {
-        n += c == '\n';
-    }
-    return n;
 }
 
 struct Rgb {
@@ -60,12 +41,16 @@ Rgb convert(const KelXColorDB &db, const char *name, int *result = nullptr)
 
 TEST(XColorNames, TheSystemNamesLoadAndConvertIgnoringLetterCase)
 {
-    ASSERT_FALSE(readFile(systemNames).empty()) << systemNames << " (package x11-common) is needed";
-    ASSERT_EQ(readFile(systemNames)[0], '!');
-    std::string path = namesWithoutComment();
+    // The system's colour names without their first line, a "!" comment.
+    std::string names = readFile(systemNames);
+    ASSERT_FALSE(names.empty()) << systemNames << " (package x11-common) is needed";
+    ASSERT_EQ(names[0], '!');
+    names.erase(0, names.find('\n') + 1);
+    std::string path = scratch("rgb-names.txt");
+    writeFile(path, names);
     KelXColorDB db;
     ASSERT_EQ(db.load(path.c_str(), nullptr), 0);
-    EXPECT_EQ(db.count(), lineCount(path));
+    EXPECT_EQ(db.count(), std::count(names.begin(), names.end(), '\n'));
 
     Rgb snow = convert(db, "SNOW");
     EXPECT_EQ(snow.ref, 0x00FAFAFFul);

@@ -1,8 +1,8 @@
-// Databases compiled by mibtool from real SMI modules (ours, covering every kind of definition,
-// and the standard ones), loaded by the library as the selector and the description windows
-// read them. The Windows build loads the files the Linux build compiled.
-#include "cvsnmp.h"
-#include "testenv.h"
+// A database compiled by mibtool from our SMI modules, covering every kind of definition, loaded
+// by the library as the selector and the description windows read it. The Windows build loads
+// the file the Linux build compiled; the standard modules are held to net-snmp's facts in
+// mib_netsnmp and asked the selector's questions in unit_mibsel and unit_msmibinfo.
+#include "mibTestTree.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -16,41 +16,19 @@ int collect(const char *label)
     return 0;
 }
 
-std::vector<std::string> names(const CVmibName *head)
-{
-    std::vector<std::string> out;
-    const CVmibName *e = head;
-    if (e != nullptr) {
-        do {
-            out.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
-            e = e->next;
-        } while (e != head && out.size() < 100);
-    }
-    return out;
-}
-
-std::vector<std::string> enums(const CVmibNode *node)
-{
-    std::vector<std::string> out;
-    for (const CVmibEnum *e = node->enums; e != nullptr; e = e->next) {
-        out.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
-    }
-    return out;
-}
+using mibtest::enumTexts;
+using mibtest::nameTexts;
 
 std::string text(const char *s)
 {
     return s != nullptr ? s : "(null)";
 }
 
-class CompiledMib : public ::testing::Test {
+class TestModules : public ::testing::Test {
 protected:
-    void use(const char *variable)
+    void SetUp() override
     {
-        const char *path = getenv(variable);
-        ASSERT_NE(path, nullptr) << variable << " is not set";
-        setEnv("CVMIBFILE", path);
-        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+        mibtest::loadMib(treeDir("CVGUI_TEST_MIBDB"));
         labels.clear();
     }
 
@@ -58,11 +36,7 @@ protected:
     {
         CVmibOid oid[CVMIB_MAX_OID];
         int count = CVMIB_MAX_OID;
-        if (CVmib_read_objid(name, oid, &count) != 0) {
-            ADD_FAILURE() << "cannot read " << name;
-            return &missing_;
-        }
-        const CVmibNode *n = CVmib_getTreeByObjId(oid, count, Mib);
+        const CVmibNode *n = CVmib_read_objid(name, oid, &count) == 0 ? CVmib_getTreeByObjId(oid, count, Mib) : nullptr;
         if (n == nullptr) {
             ADD_FAILURE() << "no node for " << name;
             return &missing_;
@@ -70,19 +44,7 @@ protected:
         return n;
     }
 
-    std::string numeric(const char *name)
-    {
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        return CVmib_read_objid(name, oid, &count) == 0 ? CVmibGetNumericObjidStr(oid, count) : "unreadable";
-    }
-
     CVmibNode missing_{};
-};
-
-class TestModules : public CompiledMib {
-protected:
-    void SetUp() override { use("CVGUI_TEST_MIBDB"); }
 };
 
 TEST_F(TestModules, DefinitionsThatAreNoObjects)
@@ -108,7 +70,7 @@ TEST_F(TestModules, DefinitionsThatAreNoObjects)
             EXPECT_STREQ(n->description, e.description) << e.name;
         }
     }
-    EXPECT_EQ(numeric("cvTestMIB"), ".1.3.6.1.4.1.99999");
+    EXPECT_EQ(mibtest::readName("cvTestMIB"), ".1.3.6.1.4.1.99999");
     EXPECT_STREQ(node("cvTestMIB")->module, "CVGUI-TEST-MIB");
     EXPECT_EQ(node("cvTestScalars")->description, nullptr);
 }
@@ -152,10 +114,10 @@ TEST_F(TestModules, ScalarTypesWithTheirNamesConstraintsAndUnits)
     }
     EXPECT_EQ(node("cvTestUptime")->status, CVMIB_S_DEPRECATED);
     EXPECT_STREQ(node("cvTestDescr")->description, "A description of the test agent.");
-    EXPECT_EQ(enums(node("cvTestFlags")), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
-    EXPECT_EQ(enums(node("cvTestLevel")), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
-    EXPECT_EQ(enums(node("cvTestState")), (std::vector<std::string>{"up(1)", "down(2)", "testing(3)"}));
-    EXPECT_EQ(enums(node("cvTestDescr")), std::vector<std::string>{});
+    EXPECT_EQ(enumTexts(node("cvTestFlags")->enums), (std::vector<std::string>{"red(0)", "green(1)", "blue(2)"}));
+    EXPECT_EQ(enumTexts(node("cvTestLevel")->enums), (std::vector<std::string>{"low(1)", "medium(2)", "high(3)"}));
+    EXPECT_EQ(enumTexts(node("cvTestState")->enums), (std::vector<std::string>{"up(1)", "down(2)", "testing(3)"}));
+    EXPECT_EQ(enumTexts(node("cvTestDescr")->enums), std::vector<std::string>{});
 }
 
 TEST_F(TestModules, TablesRowsIndexesAndAugments)
@@ -168,13 +130,13 @@ TEST_F(TestModules, TablesRowsIndexesAndAugments)
     const CVmibNode *entry = node("cvTestEntry");
     EXPECT_EQ(entry->parent, table);
     EXPECT_EQ(entry->type, CVMIB_T_SEQUENCE);
-    EXPECT_EQ(names(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
+    EXPECT_EQ(nameTexts(entry->indexes), (std::vector<std::string>{"cvTestIndex", "IMPLIED cvTestPortName"}));
     EXPECT_STREQ(node("cvTestPortName")->typeSuffix, "(SIZE (1..16))");
     EXPECT_EQ(node("cvTestRowStatus")->access, CVMIB_A_READCREATE);
-    EXPECT_EQ(enums(node("cvTestRowStatus")).size(), 6u);
+    EXPECT_EQ(enumTexts(node("cvTestRowStatus")->enums).size(), 6u);
     const CVmibNode *ext = node("cvTestExtEntry");
     EXPECT_EQ(ext->indexes, nullptr);
-    EXPECT_EQ(names(ext->objects), (std::vector<std::string>{"cvTestEntry"})) << "AUGMENTS";
+    EXPECT_EQ(nameTexts(ext->objects), (std::vector<std::string>{"cvTestEntry"})) << "AUGMENTS";
 
     ASSERT_EQ(CVmib_get_children("cvTestEntry", collect, nullptr, 0), 0);
     EXPECT_EQ(labels, (std::vector<std::string>{"cvTestIndex", "cvTestPortName", "cvTestPortSpeed",
@@ -184,17 +146,17 @@ TEST_F(TestModules, TablesRowsIndexesAndAugments)
 TEST_F(TestModules, NotificationsAndTrapsWithTheirObjects)
 {
     const CVmibNode *alarm = node("cvTestAlarm");
-    EXPECT_EQ(numeric("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
+    EXPECT_EQ(mibtest::readName("cvTestAlarm"), ".1.3.6.1.4.1.99999.2.0.1");
     EXPECT_EQ(alarm->type, CVMIB_T_NOTIFTYPE);
     EXPECT_EQ(alarm->access, CVMIB_A_NONE);
-    EXPECT_EQ(names(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
+    EXPECT_EQ(nameTexts(alarm->objects), (std::vector<std::string>{"cvTestDescr", "cvTestLevel", "cvTestState"}));
     EXPECT_STREQ(alarm->description, "The alarm level changed.");
 
     // An SMIv1 TRAP-TYPE sits at enterprise.0.specific, as RFC 3584 numbers it.
     const CVmibNode *restart = node("cvV1Restart");
-    EXPECT_EQ(numeric("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
+    EXPECT_EQ(mibtest::readName("cvV1Restart"), ".1.3.6.1.4.1.99998.0.7");
     EXPECT_EQ(restart->type, CVMIB_T_NOTIFTYPE);
-    EXPECT_EQ(names(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
+    EXPECT_EQ(nameTexts(restart->objects), (std::vector<std::string>{"cvV1Descr", "cvV1Resets"}));
     EXPECT_STREQ(restart->description, "The v1 agent restarted.");
     EXPECT_STREQ(restart->parent->label, "0");
     EXPECT_EQ(restart->parent->type, CVMIB_T_NONE);
@@ -234,7 +196,7 @@ TEST_F(TestModules, SmiV1Objects)
     }
     EXPECT_STREQ(node("cvV1Descr")->typeName, "DisplayString");
     EXPECT_STREQ(node("cvV1Descr")->typeSuffix, "(SIZE (0..255))");
-    EXPECT_EQ(enums(node("cvV1Mode")), (std::vector<std::string>{"normal(1)", "maintenance(2)"}));
+    EXPECT_EQ(enumTexts(node("cvV1Mode")->enums), (std::vector<std::string>{"normal(1)", "maintenance(2)"}));
 }
 
 TEST_F(TestModules, SelectorQuestions)
@@ -255,30 +217,6 @@ TEST_F(TestModules, SelectorQuestions)
     }
     EXPECT_TRUE(CVmib_has_children("cvTestEntry"));
     EXPECT_FALSE(CVmib_has_children("cvTestDescr"));
-}
-
-class StandardModules : public CompiledMib {
-protected:
-    void SetUp() override { use("CVGUI_STANDARD_MIBDB"); }
-};
-
-// The facts of the standard modules are held to net-snmp's (mib_netsnmp); here the default
-// database answers the questions a tool asks of it, in both builds.
-TEST_F(StandardModules, TheDefaultDatabaseAnswersTheSelectorsQuestions)
-{
-    EXPECT_STREQ(CVmib_get_loaded_path("ifTable"), ".iso.org.dod.internet.mgmt.mib-2.interfaces.ifTable");
-    ASSERT_EQ(CVmib_get_children("ifEntry", collect, nullptr, 0), 0);
-    ASSERT_EQ(labels.size(), 22u);
-    EXPECT_EQ(labels[0], "ifIndex");
-    EXPECT_EQ(labels[21], "ifSpecific");
-    EXPECT_GT(enums(node("ifType")).size(), 100u);
-    EXPECT_TRUE(CVmib_is_int("ifInOctets.1"));
-    EXPECT_FALSE(CVmib_is_int("ifDescr.1"));
-    EXPECT_EQ(numeric("sysDescr.0"), ".1.3.6.1.2.1.1.1.0");
-    // Continuation lines lose the module's indentation.
-    const char *description = node("sysDescr")->description;
-    EXPECT_NE(std::string(text(description)).find("\ninclude the full name"), std::string::npos) << text(description);
-    EXPECT_EQ(CVmib_has_children(".iso.org.dod.internet.snmpV2.snmpModules.snmpMIB.snmpMIBObjects.snmpTraps"), 1);
 }
 
 } // namespace

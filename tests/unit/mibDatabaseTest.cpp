@@ -3,54 +3,27 @@
 #include "cvmibdb.h"
 #include "mibTestTree.h"
 
-#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
 using cvmib::Database;
+using mibtest::findNode;
 
-std::unique_ptr<Database> loadImage(const std::string &image, int *code = nullptr,
-                                    std::string *error = nullptr)
+// Loads an image; a refusal's code and text land in the variables given.
+std::unique_ptr<Database> loadImage(const std::string &image, int *code = nullptr, std::string *error = nullptr)
 {
-    int c = 0;
+    int c;
     std::string e;
-    auto db = Database::load(image, &c, &e);
-    if (code) {
-        *code = c;
-    }
-    if (error) {
-        *error = e;
-    }
-    return db;
+    return Database::load(image, code ? code : &c, error ? error : &e);
 }
 
 std::string image(const cvmib::Model &model)
 {
     std::string out, error;
     EXPECT_TRUE(cvmib::serialize(model, out, &error)) << error;
-    return out;
-}
-
-const CVmibNode *find(const Database &db, const char *label)
-{
-    for (size_t i = 0; i < db.nodeCount(); ++i) {
-        if (std::strcmp(db.nodes()[i].label, label) == 0) {
-            return &db.nodes()[i];
-        }
-    }
-    return nullptr;
-}
-
-std::vector<std::string> childLabels(const CVmibNode *node)
-{
-    std::vector<std::string> out;
-    for (const CVmibNode *c = node->child; c != nullptr; c = c->next) {
-        out.push_back(c->label);
-    }
     return out;
 }
 
@@ -99,7 +72,7 @@ size_t nodeRecord(const std::string &s, uint32_t index)
 
 uint32_t nodeIndex(const Database &db, const char *label)
 {
-    return static_cast<uint32_t>(find(db, label) - db.nodes());
+    return static_cast<uint32_t>(findNode(db, label) - db.nodes());
 }
 
 TEST(MibDatabase, KeepsEveryFieldCallersRead)
@@ -117,9 +90,13 @@ TEST(MibDatabase, KeepsEveryFieldCallersRead)
     EXPECT_EQ(root->next->next->next, nullptr);
     EXPECT_EQ(root->parent, nullptr);
 
-    const CVmibNode *system = find(*db, "system");
-    EXPECT_EQ(childLabels(system), (std::vector<std::string>{"sysDescr", "sysObjectID", "sysUpTime"}));
-    const CVmibNode *descr = find(*db, "sysDescr");
+    const CVmibNode *system = findNode(*db, "system");
+    std::vector<std::string> children;
+    for (const CVmibNode *c = system->child; c != nullptr; c = c->next) {
+        children.push_back(c->label);
+    }
+    EXPECT_EQ(children, (std::vector<std::string>{"sysDescr", "sysObjectID", "sysUpTime"}));
+    const CVmibNode *descr = findNode(*db, "sysDescr");
     EXPECT_EQ(descr->parent, system);
     EXPECT_EQ(descr->subid, 1u);
     EXPECT_EQ(descr->type, CVMIB_T_DISPLAYSTR);
@@ -131,44 +108,29 @@ TEST(MibDatabase, KeepsEveryFieldCallersRead)
     EXPECT_STREQ(descr->module, "SNMPv2-MIB");
     EXPECT_EQ(descr->units, nullptr);
 
-    const CVmibNode *ifType = find(*db, "ifType");
-    std::vector<std::pair<int, std::string>> enums;
-    for (const CVmibEnum *e = ifType->enums; e != nullptr; e = e->next) {
-        enums.emplace_back(e->number, e->name);
-    }
-    EXPECT_EQ(enums, (std::vector<std::pair<int, std::string>>{
-                         {1, "other"}, {6, "ethernetCsmacd"}, {24, "softwareLoopback"}}));
-    EXPECT_STREQ(find(*db, "ifSpeed")->units, "bits per second");
+    const CVmibNode *ifType = findNode(*db, "ifType");
+    EXPECT_EQ(mibtest::enumTexts(ifType->enums),
+              (std::vector<std::string>{"other(1)", "ethernetCsmacd(6)", "softwareLoopback(24)"}));
+    EXPECT_STREQ(findNode(*db, "ifSpeed")->units, "bits per second");
 
     // INDEX and OBJECTS lists are circular.
-    const CVmibName *index = find(*db, "ifEntry")->indexes;
+    const CVmibName *index = findNode(*db, "ifEntry")->indexes;
     ASSERT_NE(index, nullptr);
     EXPECT_STREQ(index->name, "ifIndex");
     EXPECT_EQ(index->next, index);
-    const CVmibName *objects = find(*db, "linkDown")->objects;
-    std::vector<std::string> names;
-    const CVmibName *e = objects;
-    do {
-        names.push_back(e->name);
-        e = e->next;
-    } while (e != objects && names.size() < 10);
-    EXPECT_EQ(names, (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
-    EXPECT_EQ(find(*db, "snmpTraps")->objects, nullptr);
+    EXPECT_EQ(mibtest::nameTexts(findNode(*db, "linkDown")->objects),
+              (std::vector<std::string>{"ifIndex", "ifAdminStatus", "ifOperStatus"}));
+    EXPECT_EQ(findNode(*db, "snmpTraps")->objects, nullptr);
 
     // Every module and label that defines a node.
-    const CVmibDefinition *also = find(*db, "ifInOctets")->also;
+    const CVmibDefinition *also = findNode(*db, "ifInOctets")->also;
     ASSERT_NE(also, nullptr);
     EXPECT_EQ(std::string(also->module) + "::" + also->label, "RFC1213-MIB::ifInOctets");
     EXPECT_EQ(also->next, nullptr);
-    EXPECT_STREQ(find(*db, "ifSpeed")->also->label, "ifBandwidth");
-    EXPECT_EQ(find(*db, "ifDescr")->also, nullptr);
-}
+    EXPECT_STREQ(findNode(*db, "ifSpeed")->also->label, "ifBandwidth");
+    EXPECT_EQ(findNode(*db, "ifDescr")->also, nullptr);
 
-TEST(MibDatabase, KeepsModulesWithTheirSourcesAndNodeCounts)
-{
-    cvmib::Model model = mibtest::standardTree();
-    auto db = loadImage(image(model));
-    ASSERT_TRUE(db);
+    // Modules with their files, sources and node counts.
     ASSERT_EQ(db->modules().size(), 4u);
     const Database::Module &smi = db->modules()[0];
     EXPECT_STREQ(smi.name, "SNMPv2-SMI");
@@ -181,6 +143,11 @@ TEST(MibDatabase, KeepsModulesWithTheirSourcesAndNodeCounts)
     // A module counts the nodes it defines again beside another.
     EXPECT_STREQ(db->modules()[3].name, "RFC1213-MIB");
     EXPECT_EQ(db->modules()[3].nodeCount, 3u);
+
+    auto empty = loadImage(image(cvmib::Model()));
+    ASSERT_TRUE(empty) << "an empty tree is a valid database";
+    EXPECT_EQ(empty->root(), nullptr);
+    EXPECT_EQ(empty->nodeCount(), 0u);
 }
 
 TEST(MibDatabase, WriterRefusesTreesThatCannotBeStored)
@@ -195,14 +162,6 @@ TEST(MibDatabase, WriterRefusesTreesThatCannotBeStored)
     late.nodes[3].parent = 7; // org under a node defined after it
     EXPECT_FALSE(cvmib::serialize(late, out, &error));
     EXPECT_NE(error.find("parent"), std::string::npos) << error;
-}
-
-TEST(MibDatabase, EmptyTreeIsAValidDatabase)
-{
-    auto db = loadImage(image(cvmib::Model()));
-    ASSERT_TRUE(db);
-    EXPECT_EQ(db->root(), nullptr);
-    EXPECT_EQ(db->nodeCount(), 0u);
 }
 
 TEST(MibDatabase, RefusesEmptyForeignAndTruncatedFiles)
@@ -281,8 +240,8 @@ TEST(MibDatabase, RefusesOtherMajorVersionsAndReadsNewerMinorOnes)
     reseal(newer);
     auto later = loadImage(newer, &code, &error);
     ASSERT_TRUE(later) << error;
-    EXPECT_STREQ(find(*later, "ifType")->enums->next->name, "ethernetCsmacd");
-    EXPECT_STREQ(find(*later, "ifSpeed")->also->label, "ifBandwidth");
+    EXPECT_STREQ(findNode(*later, "ifType")->enums->next->name, "ethernetCsmacd");
+    EXPECT_STREQ(findNode(*later, "ifSpeed")->also->label, "ifBandwidth");
 }
 
 // Each forged file passes the checksum and must still be refused by the structure checks.
@@ -363,74 +322,25 @@ TEST(MibDatabase, RefusesForgedStructure)
     }
 }
 
+// A dot, or a number other than the node's own sub-identifier (3), would read as another name.
 TEST(MibDatabase, RefusesLabelsThatWouldBreakNames)
 {
-    cvmib::Model dotted = mibtest::standardTree();
-    mibtest::TreeBuilder(dotted).node("sysUpTime").label = "sys.UpTime";
-    EXPECT_FALSE(loadImage(image(dotted)));
-
-    cvmib::Model numeric = mibtest::standardTree();
-    mibtest::TreeBuilder(numeric).node("sysUpTime").label = "4"; // its sub-identifier is 3
-    EXPECT_FALSE(loadImage(image(numeric)));
-
-    cvmib::Model own = mibtest::standardTree();
-    mibtest::TreeBuilder(own).node("sysUpTime").label = "3";
-    EXPECT_TRUE(loadImage(image(own)));
+    for (const auto &[label, loads] : {std::pair<const char *, bool>{"sys.UpTime", false}, {"4", false}, {"3", true}}) {
+        cvmib::Model model = mibtest::standardTree();
+        mibtest::TreeBuilder(model).node("sysUpTime").label = label;
+        EXPECT_EQ(loadImage(image(model)) != nullptr, loads) << label;
+    }
 }
 
-TEST(MibDatabase, ReplacesTheFileWithALaterTimeEachTime)
+// The file on disk: replaced whole with a later time, sources read only when asked for, and
+// errors that name the file.
+TEST(MibDatabase, FileIsReplacedWholeAndReadAsAsked)
 {
     std::string dir = mibtest::scratchDir("atomic");
     std::string path = dir + "/mib.db";
-    std::string first = mibtest::writeDatabase(mibtest::standardTree(), path);
+    std::string good = mibtest::writeDatabase(mibtest::standardTree(), path);
     struct stat before;
     ASSERT_EQ(stat(path.c_str(), &before), 0);
-    // A second change within the same second must still move a one-second time stamp.
-    cvmib::Model changed = mibtest::standardTree();
-    mibtest::TreeBuilder(changed).add("system", 4, "sysContact");
-    mibtest::writeDatabase(changed, path);
-    struct stat after;
-    ASSERT_EQ(stat(path.c_str(), &after), 0);
-    EXPECT_GT(after.st_mtime, before.st_mtime);
-
-    int code;
-    std::string error;
-    auto db = Database::loadFile(path, &code, &error);
-    ASSERT_TRUE(db) << error;
-    EXPECT_NE(find(*db, "sysContact"), nullptr);
-    // Nothing is left beside it.
-    size_t files = 0;
-    for (auto &entry : std::filesystem::directory_iterator(dir)) {
-        (void)entry;
-        ++files;
-    }
-    EXPECT_EQ(files, 1u);
-}
-
-TEST(MibDatabase, FileErrorsNameTheFile)
-{
-    int code;
-    std::string error;
-    std::string missing = mibtest::scratchDir("missing") + "/none.db";
-    EXPECT_FALSE(Database::loadFile(missing, &code, &error));
-    EXPECT_EQ(code, CVMIB_E_OPEN);
-    EXPECT_NE(error.find(missing), std::string::npos) << error;
-
-    std::string damaged = mibtest::scratchDir("damaged") + "/mib.db";
-    std::string good = image(mibtest::standardTree());
-    {
-        std::ofstream(damaged, std::ios::binary) << good.substr(0, good.size() / 2);
-    }
-    EXPECT_FALSE(Database::loadFile(damaged, &code, &error));
-    EXPECT_EQ(code, CVMIB_E_TRUNCATED);
-    EXPECT_EQ(error.rfind(damaged + ": truncated", 0), 0u) << error;
-}
-
-TEST(MibDatabase, ModuleSourcesAreReadOnlyWhenWanted)
-{
-    std::string good = image(mibtest::standardTree());
-    std::string path = mibtest::scratchDir("sources") + "/mib.db";
-    mibtest::writeDatabase(mibtest::standardTree(), path);
     int code;
     std::string error;
     auto tree = Database::loadFile(path, &code, &error);
@@ -442,6 +352,18 @@ TEST(MibDatabase, ModuleSourcesAreReadOnlyWhenWanted)
     EXPECT_EQ(std::string(whole->modules()[1].source, whole->modules()[1].sourceSize),
               "SNMPv2-MIB DEFINITIONS ::= BEGIN END\n");
 
+    // A second change within the same second must still move a one-second time stamp.
+    cvmib::Model changed = mibtest::standardTree();
+    mibtest::TreeBuilder(changed).add("system", 4, "sysContact");
+    mibtest::writeDatabase(changed, path);
+    struct stat after;
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_GT(after.st_mtime, before.st_mtime);
+    auto db = Database::loadFile(path, &code, &error);
+    ASSERT_TRUE(db) << error;
+    EXPECT_NE(findNode(*db, "sysContact"), nullptr);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "nothing is left beside it";
+
     // Damage in the sources does not stop the tree from loading, but is found when they are read.
     std::string bad = good;
     bad[bad.size() - 3] ^= 0x01;
@@ -449,6 +371,15 @@ TEST(MibDatabase, ModuleSourcesAreReadOnlyWhenWanted)
     EXPECT_EQ(code, CVMIB_E_CORRUPT);
     EXPECT_NE(error.find("module sources"), std::string::npos) << error;
     EXPECT_TRUE(Database::load(bad, &code, &error, false)) << error;
+
+    std::string missing = dir + "/none.db";
+    EXPECT_FALSE(Database::loadFile(missing, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_OPEN);
+    EXPECT_NE(error.find(missing), std::string::npos) << error;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << good.substr(0, good.size() / 2);
+    EXPECT_FALSE(Database::loadFile(path, &code, &error));
+    EXPECT_EQ(code, CVMIB_E_TRUNCATED);
+    EXPECT_EQ(error.rfind(path + ": truncated", 0), 0u) << error;
 }
 
 TEST(MibDatabase, ChecksumIsXxh64)

@@ -3,6 +3,7 @@
 #include "cvsnmp.h"
 #include "mibTestTree.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -36,31 +37,13 @@ protected:
                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name())) +
                 "/mib.db";
         mibtest::writeDatabase(mibtest::standardTree(), path_);
-        setEnv("CVMIBFILE", path_.c_str());
-        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+        mibtest::loadMib(path_);
         children.clear();
         messages.clear();
     }
 
-    std::string read(const char *name)
-    {
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        if (CVmib_read_objid(name, oid, &count) != 0) {
-            return "unreadable";
-        }
-        return CVmibGetNumericObjidStr(oid, count);
-    }
-
-    std::string symbolic(const char *name)
-    {
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        if (CVmib_read_objid(name, oid, &count) != 0) {
-            return "unreadable";
-        }
-        return CVmib_get_objid_name(oid, count);
-    }
+    static std::string read(const char *name) { return mibtest::readName(name); }
+    static std::string symbolic(const char *name) { return mibtest::readName(name, true); }
 
     std::string path_;
 };
@@ -72,9 +55,7 @@ TEST_F(MibLibrary, FileIsNamedByTheEnvironmentElseInstalledBesideTheLibrary)
     std::string fallback = CVmib_get_mib_filename();
     EXPECT_NE(fallback, path_);
     std::string tail = fallback.substr(fallback.size() - std::min<size_t>(fallback.size(), 18));
-    for (char &c : tail) {
-        c = c == '\\' ? '/' : c;
-    }
+    std::replace(tail.begin(), tail.end(), '\\', '/');
     EXPECT_EQ(tail, "share/cvgui/mib.db") << fallback;
     setEnv("CVMIBFILE", path_.c_str());
 }
@@ -123,9 +104,7 @@ TEST_F(MibLibrary, RefusesNamesItCannotRead)
     for (const char *bad : {"", ".", ".iso.", ".iso..org", ".iso.org.nosuch", "noSuchObject",
                             "SNMPv2-MIB::ifDescr", ".1.3.6.1.4.1.4294967296", ".1.3.x6",
                             ".1.3.6.1.4.1.99999.sysDescr", ".iso org", "sysDescr. 0"}) {
-        CVmibOid oid[CVMIB_MAX_OID];
-        int count = CVMIB_MAX_OID;
-        EXPECT_NE(CVmib_read_objid(bad, oid, &count), 0) << '"' << bad << '"';
+        EXPECT_EQ(read(bad), "unreadable") << '"' << bad << '"';
     }
     CVmibOid oid[CVMIB_MAX_OID];
     int count = CVMIB_MAX_OID;
@@ -292,12 +271,10 @@ TEST_F(MibLibrary, SwitchesToAnotherFileNamedByTheEnvironment)
     t.add("", 1, "iso");
     t.add("iso", 3, "org");
     mibtest::writeDatabase(small, other);
-    setEnv("CVMIBFILE", other.c_str());
-    ASSERT_EQ(CVmib_load_mib(), 0);
+    mibtest::loadMib(other);
     EXPECT_STREQ(Mib->label, "iso");
     EXPECT_EQ(read("sysDescr"), "unreadable");
-    setEnv("CVMIBFILE", path_.c_str());
-    ASSERT_EQ(CVmib_load_mib(), 0);
+    mibtest::loadMib(path_);
     EXPECT_EQ(read("sysDescr"), ".1.3.6.1.2.1.1.1");
 }
 

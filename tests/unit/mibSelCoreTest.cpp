@@ -61,10 +61,7 @@ public:
     bool hasList() override { return true; }
     void listClear() override { items.clear(), selected.clear(); }
     void listAppend(const char *l) override { items.push_back(l); }
-    void listAddSorted(const char *l) override
-    {
-        items.insert(std::upper_bound(items.begin(), items.end(), std::string(l)), l);
-    }
+    void listAddSorted(const char *l) override { items.insert(std::upper_bound(items.begin(), items.end(), l), l); }
     int listCount() override { return static_cast<int>(items.size()); }
     Labels listSelected() override
     {
@@ -101,25 +98,11 @@ public:
     bool hasLabelField() override { return hasLabel; }
     std::string labelText() override { return label; }
     void setLabelText(const char *text) override { label = text; }
-    int clearMessages() override
-    {
-        messages.clear();
-        return 0;
-    }
-    int addMessage(const char *text) override
-    {
-        messages.push_back(text);
-        return 0;
-    }
+    int clearMessages() override { return messages.clear(), 0; }
+    int addMessage(const char *text) override { return messages.push_back(text), 0; }
 };
 
-Panel *panel = nullptr;
 std::vector<int> states;
-
-void recordState(int state)
-{
-    states.push_back(state);
-}
 
 std::string str(const char *s)
 {
@@ -142,14 +125,13 @@ protected:
         ASSERT_TRUE(useStandardMib());
         ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
         states.clear();
-        panel = &view;
     }
     void attach(unsigned flags, bool dialog = true)
     {
         view = Panel();
         view.hasLabel = (flags & MS_LABEL) != 0;
         view.multi = (flags & MS_MULTIPLE_SELECT) != 0;
-        msCoreAttach(&view, flags, dialog, nullptr, recordState);
+        msCoreAttach(&view, flags, dialog, nullptr, [](int state) { states.push_back(state); });
         msCoreSetResources(nullptr, false);
     }
     Panel view;

@@ -12,12 +12,6 @@ namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-void use(const std::string &path)
-{
-    setEnv("CVMIBFILE", path.c_str());
-    ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
-}
-
 MsMibInfo facts(const char *name)
 {
     MsMibInfo info;
@@ -27,12 +21,14 @@ MsMibInfo facts(const char *name)
 
 TEST(MsMibInfo, ObjectsOfTheStandardModules)
 {
-    use(treeDir("CVGUI_STANDARD_MIBDB"));
+    mibtest::loadMib(treeDir("CVGUI_STANDARD_MIBDB"));
     MsMibInfo descr = facts("sysDescr.0"); // an instance gives its object
     EXPECT_EQ(descr.leaf, 1);
     EXPECT_STREQ(descr.typeText, "DisplayString  (Display String) (SIZE (0..255))");
     EXPECT_STREQ(descr.accessText, "Read-Only");
     EXPECT_EQ(std::string(descr.description).rfind("A textual description of the entity.", 0), 0u);
+    EXPECT_NE(std::string(descr.description).find("\ninclude the full name"), std::string::npos)
+        << "continuation lines lose the module's indentation: " << descr.description;
     EXPECT_EQ(msMibInfoTemplate(descr), MS_DESC_OBJECT_TEMPLATE);
 
     MsMibInfo ifType = facts("RFC1213-MIB::ifType");
@@ -45,6 +41,10 @@ TEST(MsMibInfo, ObjectsOfTheStandardModules)
     EXPECT_STREQ(entry.typeText, "IfEntry  (Sequence) ");
     EXPECT_EQ(entry.leaf, 0);
     EXPECT_EQ(msMibInfoRows(entry), (Rows{{"INDEX", "ifIndex"}}));
+    static std::vector<std::string> columns;
+    ASSERT_EQ(CVmib_get_children("ifEntry", [](const char *l) { return columns.push_back(l), 0; }, nullptr, 0), 0);
+    EXPECT_EQ(columns.size(), 22u);
+    EXPECT_EQ(columns.front() + " " + columns.back(), "ifIndex ifSpecific");
     EXPECT_EQ(msMibInfoRows(facts("ifXEntry")), (Rows{{"AUGMENTS", "ifEntry"}}));
     EXPECT_EQ(msMibInfoRows(facts("snmpEngineTime")), (Rows{{"UNITS", "seconds"}}));
     MsMibInfo linkDown = facts("linkDown");
@@ -59,7 +59,7 @@ TEST(MsMibInfo, ObjectsOfTheStandardModules)
 
 TEST(MsMibInfo, NamesThatNameNoNodeGiveAZeroedRecord)
 {
-    use(treeDir("CVGUI_STANDARD_MIBDB"));
+    mibtest::loadMib(treeDir("CVGUI_STANDARD_MIBDB"));
     MsMibInfo info;
     for (const char *bad : {"noSuchObject", "IF-MIB::sysDescr", ".1.3.6.1.4.1.424242", "ifDescr..1", ""}) {
         std::memset(&info, 0x5a, sizeof info);
@@ -78,7 +78,7 @@ TEST(MsMibInfo, NamesThatNameNoNodeGiveAZeroedRecord)
 
 TEST(MsMibInfo, DefinitionsAtTheLimits)
 {
-    use(treeDir("CVGUI_TEST_MIBDB"));
+    mibtest::loadMib(treeDir("CVGUI_TEST_MIBDB"));
     std::vector<std::string> lines = msMibInfoEnumLines(facts("cvLimitsStates"));
     ASSERT_EQ(lines.size(), 1000u);
     EXPECT_EQ(lines.back(), "state1000 (1000)");
@@ -119,7 +119,7 @@ TEST(MsMibInfo, TypeTextsByTypeNameAndSuffix)
     }
     std::string path = mibtest::scratchDir("msmibinfo") + "/mib.db";
     mibtest::writeDatabase(model, path);
-    use(path);
+    mibtest::loadMib(path);
     for (const auto &c : cases) {
         EXPECT_EQ(facts(c.label).typeText, c.expected) << c.label;
     }

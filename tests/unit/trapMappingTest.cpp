@@ -49,8 +49,7 @@ protected:
     {
         std::string path = mibtest::scratchDir("traps") + "/mib.db";
         mibtest::writeDatabase(mibtest::standardTree(), path);
-        setEnv("CVMIBFILE", path.c_str());
-        ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+        mibtest::loadMib(path);
     }
 };
 

@@ -1,14 +1,18 @@
-// A small MIB built in the test, shaped like the standard tree, for tests that need no compiler.
+// A small MIB built in the test, shaped like the standard tree, for tests that need no compiler,
+// and the look-ups the MIB tests share.
 #ifndef CVGUI_MIBTESTTREE_H
 #define CVGUI_MIBTESTTREE_H
 
 #include "cvmibdb.h"
+#include "cvsnmp.h"
 #include "testenv.h"
 
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace mibtest {
 
@@ -159,6 +163,57 @@ inline std::string writeDatabase(const cvmib::Model &model, const std::string &p
     EXPECT_TRUE(cvmib::serialize(model, image, &error)) << error;
     EXPECT_TRUE(cvmib::writeFileAtomically(path, image, &error)) << error;
     return image;
+}
+
+// Points the MIB library at a database file and loads it.
+inline void loadMib(const std::string &path)
+{
+    setEnv("CVMIBFILE", path.c_str());
+    ASSERT_EQ(CVmib_load_mib(), 0) << CVmib_load_error();
+}
+
+// The node of a loaded database file labelled `label`, or null.
+inline const CVmibNode *findNode(const cvmib::Database &db, const char *label)
+{
+    for (size_t i = 0; i < db.nodeCount(); ++i) {
+        if (std::strcmp(db.nodes()[i].label, label) == 0) {
+            return &db.nodes()[i];
+        }
+    }
+    return nullptr;
+}
+
+// An enumeration as "name(number)" texts, in order.
+inline std::vector<std::string> enumTexts(const CVmibEnum *e)
+{
+    std::vector<std::string> out;
+    for (; e != nullptr; e = e->next) {
+        out.push_back(std::string(e->name) + "(" + std::to_string(e->number) + ")");
+    }
+    return out;
+}
+
+// A circular INDEX or OBJECTS list ("IMPLIED " before an implied index); a list that never comes
+// back to its head stops at 100 entries.
+inline std::vector<std::string> nameTexts(const CVmibName *head)
+{
+    std::vector<std::string> out;
+    for (const CVmibName *e = head; e != nullptr && out.size() < 100; e = e->next == head ? nullptr : e->next) {
+        out.push_back(std::string(e->implied ? "IMPLIED " : "") + e->name);
+    }
+    return out;
+}
+
+// A name as the loaded MIB reads it: its numeric identifier, or its full symbolic name; the
+// text "unreadable" when the library refuses the name.
+inline std::string readName(const char *name, bool symbolic = false)
+{
+    CVmibOid oid[CVMIB_MAX_OID];
+    int count = CVMIB_MAX_OID;
+    if (CVmib_read_objid(name, oid, &count) != 0) {
+        return "unreadable";
+    }
+    return symbolic ? CVmib_get_objid_name(oid, count) : CVmibGetNumericObjidStr(oid, count);
 }
 
 } // namespace mibtest
