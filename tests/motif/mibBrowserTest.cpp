@@ -317,6 +317,7 @@ TEST_F(MibBrowser, SavesTheShownDescriptionThroughTheSaveDialog)
 
     // A file that exists is kept until Save is pressed a second time for it.
     clickAt(item("iso.org.dod.internet.mgmt.mib-2.system.sysContact"), 8);
+    ASSERT_TRUE(motif::pumpUntil([] { return rowValue(shown->description, "Name") == system_ + ".sysContact"; }));
     std::ofstream(dbDir + "/old.txt") << "old";
     saveAs(dbDir + "/old.txt");
     EXPECT_EQ(readFile(dbDir + "/old.txt"), "old");
