@@ -7,6 +7,7 @@
 #include "cvsnmp.h"
 #include "mibSelCore.h"
 #include "msDescribe.h"
+#include "msResources.h"
 
 #include <Xm/Container.h>
 #include <Xm/IconG.h>
@@ -23,38 +24,7 @@
 
 namespace {
 
-struct Resources {
-    String defaultMibObject;
-    int objIDcolumns;
-    int mibSelListSize;
-    Boolean mibSelListSorted;
-    int mibMsgListSize;
-    int buttonScaleFactor;
-    int descrColumns;
-    int descrRows;
-    int descrListSize;
-};
-
-#define RES(name, cls, type, field, def)                                                                    \
-    {                                                                                                      \
-        const_cast<char *>(name), const_cast<char *>(cls), const_cast<char *>(type),                       \
-            sizeof(Resources::field), XtOffsetOf(Resources, field), const_cast<char *>(XtRString),         \
-            const_cast<char *>(def)                                                                        \
-    }
-XtResource resourceTable[] = {
-    RES("defaultMibObject", "DefaultMibObject", XtRString, defaultMibObject, ".iso.org.dod.internet"),
-    RES("objIDcolumns", "ObjIDcolumns", XtRInt, objIDcolumns, "50"),
-    RES("mibSelListSize", "MibSelListSize", XtRInt, mibSelListSize, "7"),
-    RES("mibSelListSorted", "MibSelListSorted", XtRBoolean, mibSelListSorted, "False"),
-    RES("mibMsgListSize", "MibMsgListSize", XtRInt, mibMsgListSize, "4"),
-    RES("buttonScaleFactor", "ButtonScaleFactor", XtRInt, buttonScaleFactor, "6"),
-    RES("descrColumns", "DescrColumns", XtRInt, descrColumns, "50"),
-    RES("descrRows", "DescrRows", XtRInt, descrRows, "5"),
-    RES("descrListSize", "DescrListSize", XtRInt, descrListSize, "6"),
-};
-#undef RES
-
-Resources res = {const_cast<char *>(".iso.org.dod.internet"), 50, 7, False, 4, 6, 50, 5, 6};
+MsResources res = msDefaultResources();
 
 // What identifies one version of the database file: a rewrite by the MIB tool replaces it.
 struct Stamp {
@@ -756,8 +726,7 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
         }
         p = Panel();
     }
-    _CVGetApplicationResources(nullptr, toplevel != nullptr ? toplevel : parent, &res, resourceTable,
-                               XtNumber(resourceTable));
+    _CVGetApplicationResources(nullptr, toplevel != nullptr ? toplevel : parent, &res, msResourceTable, msResourceCount);
     msCoreSetResources(res.defaultMibObject, res.mibSelListSorted != False);
     bool multiple = (flags & MS_MULTIPLE_SELECT) != 0;
 

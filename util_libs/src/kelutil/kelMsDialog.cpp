@@ -13,43 +13,11 @@
 #include "cvsnmp.h"
 #include "kelargs.h"
 #include "mibSelCore.h"
+#include "msResources.h"
 
-#include <cstddef>
 #include <string>
 
 namespace {
-
-// The selector's application resources, in their order.
-struct MsResources {
-    char *defaultMibObject;
-    int objIDcolumns;
-    int mibSelListSize;
-    Boolean mibSelListSorted;
-    int mibMsgListSize;
-    int buttonScaleFactor;
-    int descrColumns;
-    int descrRows;
-    int descrListSize;
-};
-
-#define MS_RESOURCE(name, cls, type, field, deflt)                                                      \
-    {                                                                                                 \
-        const_cast<char *>(name), const_cast<char *>(cls), const_cast<char *>(type),                  \
-            sizeof(MsResources::field), offsetof(MsResources, field), const_cast<char *>("String"),   \
-            const_cast<char *>(deflt)                                                                 \
-    }
-
-XtResource resourceTable[] = {
-    MS_RESOURCE("defaultMibObject", "DefaultMibObject", "String", defaultMibObject, ".iso.org.dod.internet"),
-    MS_RESOURCE("objIDcolumns", "ObjIDcolumns", "Int", objIDcolumns, "50"),
-    MS_RESOURCE("mibSelListSize", "MibSelListSize", "Int", mibSelListSize, "7"),
-    MS_RESOURCE("mibSelListSorted", "MibSelListSorted", "Boolean", mibSelListSorted, "False"),
-    MS_RESOURCE("mibMsgListSize", "MibMsgListSize", "Int", mibMsgListSize, "4"),
-    MS_RESOURCE("buttonScaleFactor", "ButtonScaleFactor", "Int", buttonScaleFactor, "6"),
-    MS_RESOURCE("descrColumns", "DescrColumns", "Int", descrColumns, "50"),
-    MS_RESOURCE("descrRows", "DescrRows", "Int", descrRows, "5"),
-    MS_RESOURCE("descrListSize", "DescrListSize", "Int", descrListSize, "6"),
-};
 
 MsResources resources;
 
@@ -136,8 +104,7 @@ CWnd *KelMsCreateMibSelector(CWnd *dialog, unsigned int flags, const char *title
         return nullptr;
     }
     resources = MsResources();
-    KelGetApplicationResources(_CVgetProgname(1), &resources, resourceTable,
-                               sizeof resourceTable / sizeof resourceTable[0]);
+    KelGetApplicationResources(_CVgetProgname(1), &resources, msResourceTable, msResourceCount);
     msCoreSetResources(resources.defaultMibObject, resources.mibSelListSorted != 0);
     panel = dialog;
     recordedTime = 0;
