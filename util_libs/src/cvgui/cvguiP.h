@@ -56,4 +56,11 @@ void cvguiAddMessageV(Widget list, char timeStamp, const char *format, va_list a
 Widget cvguiReadOnlyRows(Widget parent, label_edit_info *rows, int count, Widget *lastField);
 Widget cvguiReadOnlyText(Widget parent, const char *name, short rows, short columns);
 
+// Form attachments of the description windows and the selector panel, each with the given
+// offset: the top below `above` (the form's top when null), the bottom above `below` (the form's
+// bottom when null), both sides to the form. They use the staged list and leave it empty.
+void cvguiAttachBelow(Widget w, Widget above, int offset);
+void cvguiAttachAbove(Widget w, Widget below, int offset);
+void cvguiAttachSides(Widget w, int offset);
+
 #endif

@@ -45,20 +45,8 @@ void closeCB(Widget, XtPointer clientData, XtPointer)
 // Full width, below the widget above (or at the top).
 void attach(Widget w, Widget above)
 {
-    widgetArgCnt = 0;
-    if (above == nullptr) {
-        CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
-    } else {
-        CVGUI_STAGE(XmNtopAttachment, XmATTACH_WIDGET);
-        CVGUI_STAGE(XmNtopWidget, above);
-    }
-    CVGUI_STAGE(XmNtopOffset, 8);
-    CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
-    CVGUI_STAGE(XmNleftOffset, 8);
-    CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
-    CVGUI_STAGE(XmNrightOffset, 8);
-    XtSetValues(w, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
+    cvguiAttachBelow(w, above, 8);
+    cvguiAttachSides(w, 8);
 }
 
 void display(const char *title, label_edit_info *rows, int count, const char *description)
@@ -89,12 +77,7 @@ void display(const char *title, label_edit_info *rows, int count, const char *de
     CVGUI_STAGE(XmNvalue, description);
     Widget scrolled = XtParent(cvguiReadOnlyText(form, "description", 8, dialogColumns(rows, count)));
     attach(scrolled, label);
-    widgetArgCnt = 0;
-    CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
-    CVGUI_STAGE(XmNbottomWidget, buttons);
-    CVGUI_STAGE(XmNbottomOffset, 8);
-    XtSetValues(scrolled, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
+    cvguiAttachAbove(scrolled, buttons, 8);
     XtManageChild(scrolled);
 
     XtManageChild(form);

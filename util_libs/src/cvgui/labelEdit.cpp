@@ -145,3 +145,42 @@ Widget cvguiReadOnlyText(Widget parent, const char *name, short rows, short colu
     XtManageChild(text);
     return text;
 }
+
+void cvguiAttachBelow(Widget w, Widget above, int offset)
+{
+    widgetArgCnt = 0;
+    if (above == nullptr) {
+        CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
+    } else {
+        CVGUI_STAGE(XmNtopAttachment, XmATTACH_WIDGET);
+        CVGUI_STAGE(XmNtopWidget, above);
+    }
+    CVGUI_STAGE(XmNtopOffset, offset);
+    XtSetValues(w, widgetArgs, widgetArgCnt);
+    widgetArgCnt = 0;
+}
+
+void cvguiAttachAbove(Widget w, Widget below, int offset)
+{
+    widgetArgCnt = 0;
+    if (below == nullptr) {
+        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_FORM);
+    } else {
+        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
+        CVGUI_STAGE(XmNbottomWidget, below);
+    }
+    CVGUI_STAGE(XmNbottomOffset, offset);
+    XtSetValues(w, widgetArgs, widgetArgCnt);
+    widgetArgCnt = 0;
+}
+
+void cvguiAttachSides(Widget w, int offset)
+{
+    widgetArgCnt = 0;
+    CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
+    CVGUI_STAGE(XmNleftOffset, offset);
+    CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
+    CVGUI_STAGE(XmNrightOffset, offset);
+    XtSetValues(w, widgetArgs, widgetArgCnt);
+    widgetArgCnt = 0;
+}

@@ -630,44 +630,8 @@ void panelDestroyed(Widget, XtPointer, XtPointer)
 
 // ---- Layout.
 
-void attachSides(Widget w)
-{
-    widgetArgCnt = 0;
-    CVGUI_STAGE(XmNleftAttachment, XmATTACH_FORM);
-    CVGUI_STAGE(XmNleftOffset, 6);
-    CVGUI_STAGE(XmNrightAttachment, XmATTACH_FORM);
-    CVGUI_STAGE(XmNrightOffset, 6);
-    XtSetValues(w, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-}
-
-void attachBelow(Widget w, Widget above)
-{
-    widgetArgCnt = 0;
-    if (above == nullptr) {
-        CVGUI_STAGE(XmNtopAttachment, XmATTACH_FORM);
-    } else {
-        CVGUI_STAGE(XmNtopAttachment, XmATTACH_WIDGET);
-        CVGUI_STAGE(XmNtopWidget, above);
-    }
-    CVGUI_STAGE(XmNtopOffset, 6);
-    XtSetValues(w, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-}
-
-void attachAbove(Widget w, Widget below)
-{
-    widgetArgCnt = 0;
-    if (below == nullptr) {
-        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_FORM);
-    } else {
-        CVGUI_STAGE(XmNbottomAttachment, XmATTACH_WIDGET);
-        CVGUI_STAGE(XmNbottomWidget, below);
-    }
-    CVGUI_STAGE(XmNbottomOffset, 6);
-    XtSetValues(w, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-}
+// The panel's gap between its parts and to the form's edges.
+const int gap = 6;
 
 Widget buttonRow(Widget form, const char *name)
 {
@@ -745,7 +709,7 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
         }
         AddMPButton(actions, cvMsg(CVMSG_CANCEL), "cancel", donePressed, reinterpret_cast<XtPointer>(0));
         AddMPButton(actions, cvMsg(CVMSG_HELP), "help", help_CB, const_cast<char *>("zbr:MibSelector"));
-        attachAbove(actions, nullptr);
+        cvguiAttachAbove(actions, nullptr, gap);
         widgetArgCnt = 0;
         CVGUI_STAGE(XmNleftAttachment, XmATTACH_POSITION);
         CVGUI_STAGE(XmNleftPosition, 20);
@@ -755,14 +719,14 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
         bottom = actions;
     }
     p.messages = addList(form, "messages", res.mibMsgListSize, XmBROWSE_SELECT);
-    attachSides(XtParent(p.messages));
-    attachAbove(XtParent(p.messages), bottom);
+    cvguiAttachSides(XtParent(p.messages), gap);
+    cvguiAttachAbove(XtParent(p.messages), bottom, gap);
     bottom = XtParent(p.messages);
     if (flags & MS_LABEL) {
         CVGUI_STAGE(XmNcolumns, static_cast<short>(std::max(res.objIDcolumns, 8)));
         p.labelField = AddTEdit(form, "labelField");
-        attachSides(p.labelField);
-        attachAbove(p.labelField, bottom);
+        cvguiAttachSides(p.labelField, gap);
+        cvguiAttachAbove(p.labelField, bottom, gap);
         XtManageChild(p.labelField);
         XmTextSetEditable(p.labelField, False);
         bottom = p.labelField;
@@ -776,7 +740,7 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
     CVGUI_STAGE(XmNleftOffset, 6);
     XtSetValues(navigation, widgetArgs, widgetArgCnt);
     widgetArgCnt = 0;
-    attachAbove(navigation, bottom);
+    cvguiAttachAbove(navigation, bottom, gap);
     XtManageChild(navigation);
 
     // From the top down: the mode toggles, the name row.
@@ -786,8 +750,8 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
         XtVaSetValues(p.modeBox, XmNorientation, XmHORIZONTAL, nullptr);
         p.mibToggle = AddMTButton(p.modeBox, get_mibSel_ObjID_Label(), "mibObjects", True, modeChosen, nullptr);
         p.exprToggle = AddMTButton(p.modeBox, cvMsg(CVMSG_MS_EXPRESSION_ID_LABEL), "expressions", False, modeChosen, nullptr);
-        attachSides(p.modeBox);
-        attachBelow(p.modeBox, nullptr);
+        cvguiAttachSides(p.modeBox, gap);
+        cvguiAttachBelow(p.modeBox, nullptr, gap);
         XtManageChild(p.modeBox);
         top = p.modeBox;
     }
@@ -798,11 +762,11 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
     CVGUI_STAGE(XmNleftOffset, 6);
     XtSetValues(p.idLabel, widgetArgs, widgetArgCnt);
     widgetArgCnt = 0;
-    attachBelow(p.idLabel, top);
+    cvguiAttachBelow(p.idLabel, top, gap);
     CVGUI_STAGE(XmNcolumns, static_cast<short>(std::max(res.objIDcolumns, 8)));
     p.nameField = AddTEdit(form, "objectName");
-    attachSides(p.nameField);
-    attachBelow(p.nameField, p.idLabel);
+    cvguiAttachSides(p.nameField, gap);
+    cvguiAttachBelow(p.nameField, p.idLabel, gap);
     XtAddCallback(p.nameField, XmNvalueChangedCallback, nameChanged, nullptr);
     XtAddCallback(p.nameField, XmNactivateCallback, nameEntered, nullptr);
     XtManageChild(p.nameField);
@@ -815,9 +779,9 @@ extern "C" Widget msCreateMibSelector(Widget parent, const char *name, unsigned 
         XtAddCallback(p.list, reason, listChanged, nullptr);
     }
     for (Widget w : {p.treeWindow, p.listWindow}) {
-        attachSides(w);
-        attachBelow(w, p.nameField);
-        attachAbove(w, navigation);
+        cvguiAttachSides(w, gap);
+        cvguiAttachBelow(w, p.nameField, gap);
+        cvguiAttachAbove(w, navigation, gap);
     }
     XtManageChild(p.treeWindow);
     XtUnmanageChild(p.listWindow);
