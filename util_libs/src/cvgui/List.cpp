@@ -76,30 +76,32 @@ extern "C" void setupList(int visibleCount, unsigned char selectionPolicy)
     CVGUI_STAGE(XmNscrollingPolicy, XmAUTOMATIC);
 }
 
-extern "C" int getListItems(Widget list, XmString **items)
+namespace {
+
+// A count of the list's and, when asked, the table that goes with it (the list's own).
+int countAndTable(Widget list, const char *countName, const char *tableName, XmString **table)
 {
     int count = 0;
     widgetArgCnt = 0;
-    CVGUI_STAGE(XmNitemCount, &count);
-    if (items != nullptr) {
-        CVGUI_STAGE(XmNitems, items);
+    CVGUI_STAGE(countName, &count);
+    if (table != nullptr) {
+        CVGUI_STAGE(tableName, table);
     }
     XtGetValues(list, widgetArgs, widgetArgCnt);
     widgetArgCnt = 0;
     return count;
 }
 
+} // namespace
+
+extern "C" int getListItems(Widget list, XmString **items)
+{
+    return countAndTable(list, XmNitemCount, XmNitems, items);
+}
+
 extern "C" int getSelected(Widget list, XmString **items)
 {
-    int count = 0;
-    widgetArgCnt = 0;
-    CVGUI_STAGE(XmNselectedItemCount, &count);
-    if (items != nullptr) {
-        CVGUI_STAGE(XmNselectedItems, items);
-    }
-    XtGetValues(list, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-    return count;
+    return countAndTable(list, XmNselectedItemCount, XmNselectedItems, items);
 }
 
 extern "C" int getListItemPosition(Widget list, XmString item)
