@@ -21,16 +21,15 @@ namespace {
 // The font properties behind the XLFD fields, to name a loaded font.
 struct FontNameField {
     const char *property;
-    Atom atom;
     bool isInteger;
 };
 
-FontNameField fontNameFields[CV_XLFD_FIELDS] = {
-    {"FOUNDRY", 0, false},       {"FAMILY_NAME", 0, false},  {"WEIGHT_NAME", 0, false},
-    {"SLANT", 0, false},         {"SETWIDTH_NAME", 0, false}, {"ADD_STYLE_NAME", 0, false},
-    {"PIXEL_SIZE", 0, true},     {"POINT_SIZE", 0, true},    {"RESOLUTION_X", 0, true},
-    {"RESOLUTION_Y", 0, true},   {"SPACING", 0, false},      {"AVERAGE_WIDTH", 0, true},
-    {"CHARSET_REGISTRY", 0, false}, {"CHARSET_ENCODING", 0, false},
+const FontNameField fontNameFields[CV_XLFD_FIELDS] = {
+    {"FOUNDRY", false},       {"FAMILY_NAME", false},  {"WEIGHT_NAME", false},
+    {"SLANT", false},         {"SETWIDTH_NAME", false}, {"ADD_STYLE_NAME", false},
+    {"PIXEL_SIZE", true},     {"POINT_SIZE", true},    {"RESOLUTION_X", true},
+    {"RESOLUTION_Y", true},   {"SPACING", false},      {"AVERAGE_WIDTH", true},
+    {"CHARSET_REGISTRY", false}, {"CHARSET_ENCODING", false},
 };
 
 // Found once, kept for the process.
@@ -388,7 +387,7 @@ extern "C" int generateFontName(Display *display, XFontStruct *font, char *buf, 
     }
     buf[0] = '\0';
     int at = 0;
-    for (FontNameField &field : fontNameFields) {
+    for (const FontNameField &field : fontNameFields) {
         if (at + 10 > bufSize) {
             return -1;
         }
@@ -396,9 +395,8 @@ extern "C" int generateFontName(Display *display, XFontStruct *font, char *buf, 
         if (strcmp(field.property, "ADD_STYLE_NAME") == 0) {
             text = "-";
         } else {
-            field.atom = XInternAtom(display, field.property, False);
             unsigned long value = 0;
-            if (!XGetFontProperty(font, field.atom, &value)) {
+            if (!XGetFontProperty(font, XInternAtom(display, field.property, False), &value)) {
                 text = "-*";
             } else if (field.isInteger) {
                 text = "-" + std::to_string(static_cast<int>(value));
