@@ -82,22 +82,14 @@ void stageB(bool vertical, Widget previous, int spacing)
     }
 }
 
-void setDefaultButton(Widget w, Widget button)
-{
-    widgetArgCnt = 0;
-    CVGUI_STAGE(XmNdefaultButton, button);
-    XtSetValues(w, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-}
-
 // Return in a dialog presses the default button: the panel's, and that of a bulletin board
 // (or a direct subclass such as a form or message box) the panel sits in.
 void makeDefault(Widget parent, Widget form, Widget button)
 {
-    setDefaultButton(form, button);
+    XtVaSetValues(form, XmNdefaultButton, button, nullptr);
     WidgetClass c = XtClass(parent);
     if (c == xmBulletinBoardWidgetClass || XtSuperclass(parent) == xmBulletinBoardWidgetClass) {
-        setDefaultButton(parent, button);
+        XtVaSetValues(parent, XmNdefaultButton, button, nullptr);
     }
 }
 

@@ -24,25 +24,17 @@ void stageFont(XmFontList fontList)
     }
 }
 
-void setTitleOffset(Widget title, int offset)
-{
-    widgetArgCnt = 0;
-    CVGUI_STAGE(XmNleftOffset, offset);
-    XtSetValues(title, widgetArgs, widgetArgCnt);
-    widgetArgCnt = 0;
-}
-
 void followScrollBar(Widget, XtPointer title, XtPointer callData)
 {
     auto *cb = static_cast<XmScrollBarCallbackStruct *>(callData);
-    setTitleOffset(static_cast<Widget>(title), -cb->value);
+    XtVaSetValues(static_cast<Widget>(title), XmNleftOffset, -cb->value, nullptr);
 }
 
 // The scroll bar goes away when the items fit again: the title returns to the left edge.
 void scrollBarUnmapped(Widget, XtPointer title, XEvent *event, Boolean *)
 {
     if (event->type == UnmapNotify) {
-        setTitleOffset(static_cast<Widget>(title), 0);
+        XtVaSetValues(static_cast<Widget>(title), XmNleftOffset, 0, nullptr);
     }
 }
 
